@@ -1,0 +1,19 @@
+#include <QtGlobal>
+
+#include "catalogue.h"
+#include "frame_screens.h"
+#include "noise.h"
+#include "propagation.h"
+#include "transducers.h"
+
+static void initAssets() { Q_INIT_RESOURCE(assets); }
+
+namespace px {
+void registerAllScreens() {
+    initAssets();
+    registerFrameScreens();
+    registerNoiseScreens();
+    registerPropagationScreens();
+    registerTransducerScreens();
+}
+}  // namespace px

@@ -1,0 +1,34 @@
+#include <QApplication>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QPalette>
+#include <QScreen>
+#include <QStyleFactory>
+
+#include "catalogue.h"
+#include "controls.h"
+#include "numbers.h"
+#include "screen.h"
+
+namespace px {
+
+void startUp() {
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QPalette pal = QApplication::palette();
+    pal.setColor(QPalette::Window, colour::buttonFace());
+    pal.setColor(QPalette::Button, colour::buttonFace());
+    pal.setColor(QPalette::WindowText, colour::buttonText());
+    pal.setColor(QPalette::ButtonText, colour::buttonText());
+    pal.setColor(QPalette::HighlightedText, colour::highlightText());
+    QApplication::setPalette(pal);
+
+    // Results are written with the user's regional decimal separator; fields are always read with the full stop.
+    setDecimalSeparator(QLocale::system().decimalPoint().toStdString());
+    twips::setScale(twips::scaleFor(QGuiApplication::primaryScreen()));
+    QApplication::setFont(qtFont(kDialogFont));
+
+    registerAllScreens();
+    screens::show(QStringLiteral("Form1"));
+}
+
+}  // namespace px

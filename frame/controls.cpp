@@ -1,0 +1,282 @@
+#include "controls.h"
+
+#include <QAccessible>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+#include <QSvgRenderer>
+#include <algorithm>
+#include <cmath>
+
+#include "numbers.h"
+
+namespace px {
+
+// ---- Scale and fonts ------------------------------------------------------------------------------------------
+
+namespace {
+double gScale = 1.0 / 15.0;
+
+// The extent of the layouts: controls reach about 11 700 twips from the left and 8 700 from the top.
+constexpr double kLayoutWidth = 11700.0;
+constexpr double kLayoutHeight = 8700.0;
+// Room taken by a maximized window's title bar and borders.
+constexpr int kDecorationWidth = 8;
+constexpr int kDecorationHeight = 38;
+}  // namespace
+
+namespace twips {
+double scale() { return gScale; }
+void setScale(double pixelsPerTwip) { gScale = pixelsPerTwip; }
+
+double scaleFor(const QScreen* screen) {
+    if (screen == nullptr) return 1.0 / 15.0;
+    const QRect area = screen->availableGeometry();
+    const double sx = (area.width() - kDecorationWidth) / kLayoutWidth;
+    const double sy = (area.height() - kDecorationHeight) / kLayoutHeight;
+    return std::max(0.02, std::min(sx, sy));
+}
+
+int toPixels(double t) { return static_cast<int>(std::lround(t * gScale)); }
+
+QRect toPixels(double left, double top, double width, double height) {
+    const int x = toPixels(left);
+    const int y = toPixels(top);
+    // Edges are rounded, not sizes, so that adjoining boxes stay adjoining.
+    return QRect(x, y, std::max(1, toPixels(left + width) - x), std::max(1, toPixels(top + height) - y));
+}
+}  // namespace twips
+
+QFont qtFont(const FontSpec& spec) {
+    QFont font;
+    // Substitutes with close metrics: Liberation Sans stands for MS Sans Serif, DejaVu Sans (drawn after the same
+    // model) for Verdana.
+    if (spec.face == Face::Verdana)
+        font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Verdana"), QStringLiteral("sans-serif")});
+    else
+        font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("DejaVu Sans"),
+                          QStringLiteral("sans-serif")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setBold(spec.bold);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    // A point is 20 twips; the size in pixels follows the layout's scale.
+    const double pixels = spec.points * 20.0 * gScale;
+    const double dpi =
+        QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->logicalDotsPerInchY() : 96;
+    font.setPointSizeF(std::max(1.0, pixels * 72.0 / dpi));
+    return font;
+}
+
+namespace colour {
+QColor buttonFace() { return QColor(240, 240, 240); }
+QColor buttonText() { return QColor(0, 0, 0); }
+QColor menuText() { return QColor(0, 0, 0); }
+QColor highlightText() { return QColor(255, 255, 255); }
+}  // namespace colour
+
+namespace {
+void place(QWidget* w, const QString& name, Rect r) {
+    w->setObjectName(name);
+    w->setGeometry(twips::toPixels(r.left, r.top, r.width, r.height));
+}
+}  // namespace
+
+// ---- Label ----------------------------------------------------------------------------------------------------
+
+Label::Label(QWidget* parent, const QString& name, const QString& caption, Rect where, FontSpec font, Look look)
+    : QFrame(parent), caption_(caption), base_(qtFont(font)), align_(look.align) {
+    place(this, name, where);
+    if (look.border) {
+        setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        setLineWidth(1);
+    }
+    QPalette pal = palette();
+    if (look.fore.isValid()) pal.setColor(QPalette::WindowText, look.fore);
+    if (look.back.isValid()) pal.setColor(QPalette::Window, look.back);
+    setPalette(pal);
+    setAutoFillBackground(!look.transparent);
+    if (look.transparent) setAttribute(Qt::WA_TransparentForMouseEvents, false);
+    setAccessibleName(caption_);
+    fit();
+}
+
+void Label::setCaption(const QString& caption) {
+    if (caption == caption_) return;
+    caption_ = caption;
+    setAccessibleName(caption_);
+    fit();
+    update();
+}
+
+QRectF Label::textRect() const {
+    const QRect r = contentsRect();
+    return QRectF(r).adjusted(inset(), 0, -inset(), 0);
+}
+
+namespace {
+constexpr int kWrapFlags = Qt::TextWordWrap | Qt::TextExpandTabs;
+}
+
+int Label::inset() const { return frameWidth() > 0 ? 1 : 0; }
+
+bool Label::captionFits() const {
+    if (caption_.isEmpty()) return true;
+    const QRectF box = textRect();
+    const QRectF need =
+        QFontMetricsF(fitted_).boundingRect(QRectF(0, 0, box.width(), 1e6), kWrapFlags | Qt::AlignLeft, caption_);
+    // Half a pixel of give for the rounding of the box's edges.
+    return need.width() <= box.width() + 0.5 && need.height() <= box.height() + 1.0;
+}
+
+void Label::fit() {
+    fitted_ = base_;
+    for (int i = 0; i < 40 && !captionFits(); ++i)
+        fitted_.setPointSizeF(fitted_.pointSizeF() * 0.97);
+}
+
+void Label::paintEvent(QPaintEvent* event) {
+    QFrame::paintEvent(event);
+    QPainter p(this);
+    p.setFont(fitted_);
+    p.setPen(palette().color(QPalette::WindowText));
+    p.drawText(textRect(), kWrapFlags | align_ | Qt::AlignTop, caption_);
+}
+
+void Label::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) pressed_ = true;
+}
+
+void Label::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && pressed_ && rect().contains(event->position().toPoint()))
+        emit clicked();
+    pressed_ = false;
+}
+
+// ---- NumericField ---------------------------------------------------------------------------------------------
+
+NumericField::NumericField(QWidget* parent, const QString& name, const QString& initial, Rect where, FontSpec font,
+                           std::string_view alphabet, int maxLength)
+    : QLineEdit(parent), alphabet_(alphabet) {
+    place(this, name, where);
+    setFont(qtFont(font));
+    if (maxLength > 0) setMaxLength(maxLength);
+    setText(initial);
+    setAccessibleName(name);
+}
+
+void NumericField::keyPressEvent(QKeyEvent* event) {
+    const QString typed = event->text();
+    const bool editingKey = event->key() == Qt::Key_Delete || event->key() == Qt::Key_Backspace;
+    if (!typed.isEmpty() && !editingKey) {
+        // A typed character: only the field's alphabet passes.  Ctrl with a letter types a control character
+        // and is discarded like any other character outside the alphabet.
+        const char32_t ch = typed.toUcs4().value(0);
+        if (typed.size() > 2 || !keyAccepted(ch, alphabet_)) {
+            event->accept();
+            return;
+        }
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+// ---- ChoiceBox ------------------------------------------------------------------------------------------------
+
+ChoiceBox::ChoiceBox(QWidget* parent, const QString& name, const QString& initial, const QStringList& items,
+                     Rect where, FontSpec font, bool editable)
+    : QComboBox(parent) {
+    place(this, name, where);
+    setFont(qtFont(font));
+    setEditable(editable);
+    addItems(items);
+    if (editable) {
+        // The text is exactly what was picked or typed: no completion, and Enter adds no item.
+        setCompleter(nullptr);
+        setInsertPolicy(QComboBox::NoInsert);
+        setDuplicatesEnabled(true);
+        setEditText(initial);
+    } else {
+        setCurrentIndex(std::max(0, static_cast<int>(items.indexOf(initial))));
+    }
+    setAccessibleName(name);
+}
+
+// ---- Button ---------------------------------------------------------------------------------------------------
+
+Button::Button(QWidget* parent, const QString& name, const QString& caption, Rect where, FontSpec font)
+    : QPushButton(caption, parent) {
+    place(this, name, where);
+    setFont(qtFont(font));
+    setAccessibleName(caption);
+    setAutoDefault(false);
+}
+
+void Button::paintEvent(QPaintEvent*) {
+    QStylePainter p(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.text.clear();
+    p.drawControl(QStyle::CE_PushButton, option);
+    QRect r = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    if (isDown()) r.translate(1, 1);
+    p.setPen(palette().color(QPalette::ButtonText));
+    p.drawText(r.adjusted(2, 0, -2, 0), Qt::AlignCenter | Qt::TextWordWrap, text());
+}
+
+// ---- Picture --------------------------------------------------------------------------------------------------
+
+Picture::Picture(QWidget* parent, const QString& name, const QString& resource, Rect where)
+    : QWidget(parent), renderer_(new QSvgRenderer(resource)) {
+    place(this, name, where);
+    setAccessibleName(name);
+}
+
+Picture::~Picture() { delete renderer_; }
+
+void Picture::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    if (renderer_->isValid()) renderer_->render(&p, QRectF(rect()));
+}
+
+void Picture::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) pressed_ = true;
+}
+
+void Picture::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && pressed_ && rect().contains(event->position().toPoint()))
+        emit clicked();
+    pressed_ = false;
+}
+
+// ---- ListBox, GroupFrame, CheckBox ----------------------------------------------------------------------------
+
+ListBox::ListBox(QWidget* parent, const QString& name, const QStringList& items, Rect where, FontSpec font)
+    : QListWidget(parent) {
+    place(this, name, where);
+    setFont(qtFont(font));
+    addItems(items);
+    setAccessibleName(name);
+}
+
+QString ListBox::text() const { return currentItem() != nullptr ? currentItem()->text() : QString(); }
+
+GroupFrame::GroupFrame(QWidget* parent, const QString& name, const QString& caption, Rect where, FontSpec font)
+    : QGroupBox(caption, parent) {
+    place(this, name, where);
+    setFont(qtFont(font));
+    setAccessibleName(caption);
+}
+
+CheckBox::CheckBox(QWidget* parent, const QString& name, const QString& caption, Rect where, FontSpec font)
+    : QCheckBox(caption, parent) {
+    place(this, name, where);
+    setFont(qtFont(font));
+    setAccessibleName(caption);
+}
+
+}  // namespace px

@@ -1,0 +1,10 @@
+#include "frame_screens.h"
+
+#include "cover.h"
+
+namespace px {
+void registerFrameScreens() {
+    screens::add(QStringLiteral("Form1"), [] { return new Form1; });
+    screens::add(QStringLiteral("Form13"), [] { return new Form13; });
+}
+}  // namespace px

@@ -1,0 +1,189 @@
+#include "screen.h"
+
+#include <QGuiApplication>
+#include <QIcon>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+#include <map>
+
+#include "fault.h"
+#include "numbers.h"
+
+namespace px {
+
+namespace {
+// The size a screen's window takes when restored from maximized, in twips of client area.
+constexpr double kRestoredWidth = 4680;
+constexpr double kRestoredHeight = 3192;
+
+std::map<QString, screens::Factory>& factories() {
+    static std::map<QString, screens::Factory> all;
+    return all;
+}
+std::vector<Screen*>& openScreens() {
+    static std::vector<Screen*> all;
+    return all;
+}
+}  // namespace
+
+std::string_view Screen::kCalculatorKeysView() { return kCalculatorKeys; }
+
+Screen::Screen(const QString& name, const QString& caption, FontSpec font)
+    : QWidget(nullptr), name_(name), font_(font) {
+    setObjectName(name);
+    setWindowTitle(caption);
+    setAccessibleName(caption);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFont(qtFont(font));
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, colour::buttonFace());
+    pal.setColor(QPalette::WindowText, colour::buttonText());
+    setPalette(pal);
+    surface_.setFont(qtFont(font));
+    surface_.setBackground(colour::buttonFace());
+    resize(twips::toPixels(kRestoredWidth), twips::toPixels(kRestoredHeight));
+    openScreens().push_back(this);
+}
+
+Screen::~Screen() { std::erase(openScreens(), this); }
+
+void Screen::setBackground(const QColor& c) {
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, c);
+    setPalette(pal);
+    surface_.setBackground(c);
+}
+
+void Screen::guard(const std::function<void()>& handler) {
+    // Whatever the handler drew is shown once it ends, also when a fault ended it part-way.
+    struct Repaint {
+        Screen* s;
+        ~Repaint() {
+            if (!s->painting_) s->update();
+        }
+    } repaint{this};
+    try {
+        handler();
+    } catch (const Fault& fault) {
+        if (painting_) {
+            // A message box cannot open inside a repaint: report once the paint is over.
+            const Fault copy = fault;
+            QTimer::singleShot(0, [copy] { faultReporter().report(copy); });
+        } else {
+            faultReporter().report(fault);
+        }
+    }
+}
+
+QWidget* Screen::control(const QString& name) const {
+    for (QWidget* w : findChildren<QWidget*>(name, Qt::FindChildrenRecursively))
+        if (w->objectName() == name) return w;
+    return nullptr;
+}
+
+void Screen::ensurePainted() {
+    if (painted_) return;
+    painted_ = true;
+    painting_ = true;
+    guard([this] { Form_Paint(); });
+    painting_ = false;
+}
+
+void Screen::paintEvent(QPaintEvent*) {
+    ensurePainted();
+    QPainter p(this);
+    surface_.paint(p, size(), devicePixelRatioF());
+}
+
+void Screen::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (firstFocus_ != nullptr && focusWidget() == nullptr) firstFocus_->setFocus(Qt::OtherFocusReason);
+}
+
+void Screen::tabOrder(std::initializer_list<QWidget*> controls) {
+    QWidget* previous = nullptr;
+    for (QWidget* w : controls) {
+        w->setFocusPolicy(Qt::StrongFocus);
+        if (previous != nullptr) setTabOrder(previous, w);
+        previous = w;
+    }
+    firstFocus_ = controls.size() > 0 ? *controls.begin() : nullptr;
+    if (firstFocus_ != nullptr) firstFocus_->setFocus(Qt::OtherFocusReason);
+}
+
+Label* Screen::label(const QString& name, const QString& caption, Rect r, Look look) {
+    return label(name, caption, r, font_, look);
+}
+
+Label* Screen::label(const QString& name, const QString& caption, Rect r, FontSpec font, Look look) {
+    auto* l = new Label(this, name, caption, r, font, look);
+    l->setFocusPolicy(Qt::NoFocus);
+    return l;
+}
+
+Label* Screen::result(const QString& name, Rect r, FontSpec font) {
+    Look look;
+    look.border = true;
+    return label(name, QString(), r, font, look);
+}
+
+NumericField* Screen::field(const QString& name, const QString& initial, Rect r, FontSpec font,
+                            std::string_view alphabet) {
+    return new NumericField(this, name, initial, r, font, alphabet);
+}
+
+ChoiceBox* Screen::choice(const QString& name, const QString& initial, const QStringList& items, Rect r,
+                          FontSpec font, bool editable) {
+    return new ChoiceBox(this, name, initial, items, r, font, editable);
+}
+
+Button* Screen::button(const QString& name, const QString& caption, Rect r, FontSpec font) {
+    return new Button(this, name, caption, r, font);
+}
+
+Picture* Screen::picture(const QString& name, const QString& resource, Rect r) {
+    return new Picture(this, name, resource, r);
+}
+
+Picture* Screen::logo(const QString& name, double width, double height) {
+    return picture(name, QStringLiteral(":/logo.svg"), Rect{9600, 0, width, height});
+}
+
+// ---- Registry and the show operation ----------------------------------------------------------------------------
+
+namespace screens {
+
+void add(const QString& name, Factory factory) { factories()[name] = std::move(factory); }
+
+bool known(const QString& name) { return factories().count(name) != 0; }
+
+Screen* find(const QString& name) {
+    for (Screen* s : openScreens())
+        if (s->name() == name) return s;
+    return nullptr;
+}
+
+std::vector<Screen*> open() { return openScreens(); }
+
+Screen* show(const QString& name) {
+    Screen* s = find(name);
+    if (s == nullptr) {
+        auto it = factories().find(name);
+        if (it == factories().end()) return nullptr;
+        s = it->second();
+        s->showMaximized();
+    } else if (s->isMinimized()) {
+        s->showMaximized();
+    } else {
+        s->show();
+    }
+    s->raise();
+    s->activateWindow();
+    return s;
+}
+
+}  // namespace screens
+
+}  // namespace px

@@ -1,0 +1,5 @@
+#include "noise.h"
+
+namespace px {
+void registerNoiseScreens() {}
+}  // namespace px

@@ -1,0 +1,5 @@
+#include "propagation.h"
+
+namespace px {
+void registerPropagationScreens() {}
+}  // namespace px

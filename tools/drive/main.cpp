@@ -1,0 +1,81 @@
+// pelagonix-drive [SCRIPT]: runs the real application on Qt's offscreen platform (unless QT_QPA_PLATFORM says
+// otherwise), reads commands from SCRIPT or standard input and answers each with one JSON line.
+#include <unistd.h>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <cstdio>
+#include <ctime>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+
+#include "catalogue.h"
+#include "scenario.h"
+#include "screen.h"
+
+namespace {
+
+// Milliseconds since this process was started, from the kernel's own record of its start.
+double msSinceProcessStart() {
+    std::ifstream stat("/proc/self/stat");
+    std::string all((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+    const auto close = all.rfind(')');
+    if (close == std::string::npos) return -1;
+    std::istringstream rest(all.substr(close + 2));
+    std::string field;
+    // Fields after the command name start at field 3; the start time is field 22.
+    for (int i = 3; i < 22 && rest >> field; ++i) {
+    }
+    unsigned long long startTicks = 0;
+    if (!(rest >> startTicks)) return -1;
+    timespec now{};
+    clock_gettime(CLOCK_BOOTTIME, &now);
+    const double nowMs = now.tv_sec * 1000.0 + now.tv_nsec / 1e6;
+    return nowMs - startTicks * 1000.0 / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("PELAGONIX"));
+
+    std::ifstream file;
+    std::istream* in = &std::cin;
+    if (argc > 1) {
+        file.open(argv[1]);
+        if (!file) {
+            std::printf("{\"error\":\"cannot read %s\"}\n", argv[1]);
+            return 1;
+        }
+        in = &file;
+    }
+
+    px::Scenario scenario;
+    px::startUp();
+    QElapsedTimer waited;
+    waited.start();
+    px::Screen* cover = px::screens::find(QStringLiteral("Form1"));
+    do {
+        px::Scenario::settle();
+    } while (cover != nullptr && !cover->painted() && waited.elapsed() < 5000);
+    std::printf("{\"started\":\"Form1\",\"ms\":%.1f}\n", msSinceProcessStart());
+    std::fflush(stdout);
+
+    std::string line;
+    while (std::getline(*in, line)) {
+        const std::string answer = scenario.execute(line);
+        if (!answer.empty()) {
+            std::printf("%s\n", answer.c_str());
+            std::fflush(stdout);
+        }
+        if (scenario.ended()) {
+            std::printf("{\"ended\":true}\n");
+            std::fflush(stdout);
+            return 0;
+        }
+    }
+    return scenario.hadError() ? 1 : 0;
+}

@@ -1,0 +1,5 @@
+#include "transducers.h"
+
+namespace px {
+void registerTransducerScreens() {}
+}  // namespace px
