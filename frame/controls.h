@@ -95,7 +95,8 @@ public:
     Label(QWidget* parent, const QString& name, const QString& caption, Rect place, FontSpec font, Look look);
     QString caption() const { return caption_; }
     void setCaption(const QString& caption);
-    // The font the caption is drawn in after fitting.
+    // The font the layout gives, and the one the caption is drawn in after fitting.
+    const QFont& layoutFont() const { return base_; }
     const QFont& fittedFont() const { return fitted_; }
     // Whether the caption, wrapped as drawn, fits inside the box.
     bool captionFits() const;

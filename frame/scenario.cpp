@@ -414,6 +414,7 @@ bool Scenario::shot(const std::string& name, const std::string& file) {
 std::vector<std::string> Scenario::faults() { return recorder_.take(); }
 
 std::string Scenario::execute(const std::string& line) {
+    if (!screens::open().empty()) anyOpened_ = true;
     const auto words = splitCommand(line);
     if (words.empty() || words[0][0] == '#') return {};
     const std::string& cmd = words[0];

@@ -1,5 +1,6 @@
 #include "screen.h"
 
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QPainter>
@@ -48,6 +49,13 @@ Screen::Screen(const QString& name, const QString& caption, FontSpec font)
 }
 
 Screen::~Screen() { std::erase(openScreens(), this); }
+
+void Screen::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    // Closed is gone: the window is destroyed once the event loop comes round, but from now on a show creates
+    // the screen afresh.
+    if (event->isAccepted()) std::erase(openScreens(), this);
+}
 
 void Screen::setBackground(const QColor& c) {
     QPalette pal = palette();
@@ -179,8 +187,11 @@ Screen* show(const QString& name) {
     } else {
         s->show();
     }
-    s->raise();
-    s->activateWindow();
+    // The offscreen platform of the driver and the tests has no stacking order to change.
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
+        s->raise();
+        s->activateWindow();
+    }
     return s;
 }
 

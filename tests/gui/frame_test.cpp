@@ -1,0 +1,264 @@
+// The frame as a user meets it: the show operation and its lifecycle, the key filter, the fault report, the
+// drawing surface, the cover and the selector.
+#include <QApplication>
+#include <QImage>
+
+#include "gui_support.h"
+#include "numbers.h"
+
+namespace {
+
+using pxtest::ScreenTest;
+
+// A small calculator screen of the tests' own: one field, a result label and two buttons, one of which writes
+// its result and then faults.
+class FormT : public px::Screen {
+public:
+    FormT() : Screen("FormT", "Schermo di prova", px::sans(9.6)) {
+        Text1 = field("Text1", "1", {600, 1320, 1200, 495}, px::sans(13.2));
+        Label3 = result("Label3", {5640, 4200, 855, 495}, px::sans(13.2));
+        Label4 = result("Label4", {5640, 4800, 855, 495}, px::sans(13.2));
+        Command1 = button("Command1", "Calcolo", {240, 3960, 1455, 720}, px::sans(9.6));
+        Command2 = button("Command2", "Disegno", {240, 5040, 1455, 615}, px::sans(9.6));
+        onClick(Command1, &FormT::Command1_Click);
+        onClick(Command2, &FormT::Command2_Click);
+    }
+    // Writes 1/x into Label3, then ln(x - 1) into Label4: x = 1 writes Label3 and faults at the logarithm.
+    void Command1_Click() {
+        const px::Num x = px::Val(Text1->utf8());
+        Label3->setCaption(QString::fromStdString(px::Str((px::Num(1) / x).value())));
+        Label4->setCaption(QString::fromStdString(px::Str(px::ln(x - px::Num(1)).value())));
+    }
+    // Clears, draws a red point and a blue line, and one point far outside the window.
+    void Command2_Click() {
+        surface().Clear();
+        surface().Point(3000, 2500, px::colour::red);
+        surface().Line(0, 3000, 6000, 3000, px::colour::blue);
+        surface().Point(-400, 1e7);
+    }
+    px::NumericField* Text1;
+    px::Label *Label3, *Label4;
+    px::Button *Command1, *Command2;
+};
+
+const bool kRegistered = [] {
+    px::screens::add("FormT", [] { return new FormT; });
+    return true;
+}();
+
+TEST_F(ScreenTest, SecondShowBringsTheSameWindowForwardWithItsValues) {
+    ASSERT_TRUE(ui.show("FormT"));
+    px::Screen* first = px::screens::find("FormT");
+    ASSERT_TRUE(ui.type("FormT.Text1", "25"));
+    ASSERT_TRUE(ui.show("FormT"));
+    EXPECT_EQ(px::screens::find("FormT"), first);
+    EXPECT_EQ(ui.text("FormT.Text1"), "125");
+    EXPECT_EQ(ui.screens(), std::vector<std::string>{"FormT"});
+}
+
+TEST_F(ScreenTest, ClosedScreenOpensAfreshWithItsInitialValues) {
+    ASSERT_TRUE(ui.show("FormT"));
+    ASSERT_TRUE(ui.type("FormT.Text1", "4"));
+    ASSERT_TRUE(ui.click("FormT.Command1"));
+    EXPECT_EQ(ui.text("FormT.Label3"), "0.0714285714285714");
+    ASSERT_TRUE(ui.close("FormT"));
+    EXPECT_TRUE(ui.screens().empty());
+    ASSERT_TRUE(ui.show("FormT"));
+    EXPECT_EQ(ui.text("FormT.Text1"), "1");
+    EXPECT_EQ(ui.text("FormT.Label3"), "");
+}
+
+TEST_F(ScreenTest, ApplicationEndsOnlyWhenItsLastScreenCloses) {
+    ASSERT_TRUE(ui.show("Form1"));
+    ASSERT_TRUE(ui.click("Form1.Picture1"));
+    EXPECT_EQ(ui.screens(), (std::vector<std::string>{"Form1", "Form13"}));
+    ASSERT_TRUE(ui.close("Form1"));
+    EXPECT_FALSE(ui.ended());
+    EXPECT_EQ(ui.screens(), std::vector<std::string>{"Form13"});
+    ASSERT_TRUE(ui.close("Form13"));
+    EXPECT_TRUE(ui.ended());
+}
+
+TEST_F(ScreenTest, CoverPictureOpensOneSelectorOnly) {
+    ASSERT_TRUE(ui.show("Form1"));
+    ASSERT_TRUE(ui.click("Form1.Picture1"));
+    px::Screen* selector = px::screens::find("Form13");
+    ASSERT_NE(selector, nullptr);
+    ASSERT_TRUE(ui.click("Form1.Picture1"));
+    EXPECT_EQ(px::screens::find("Form13"), selector);
+    EXPECT_EQ(ui.screens().size(), 2u);
+    EXPECT_EQ(ui.text("Form13"), "Selettore delle funzioni di calcolo");
+    EXPECT_EQ(ui.text("Form1"), " ");
+}
+
+TEST_F(ScreenTest, LabelsOfTheCoverDoNotReactToClicks) {
+    ASSERT_TRUE(ui.show("Form1"));
+    ASSERT_TRUE(ui.click("Form1.Label14"));
+    ASSERT_TRUE(ui.click("Form1.Label1"));
+    EXPECT_EQ(ui.screens(), std::vector<std::string>{"Form1"});
+}
+
+TEST_F(ScreenTest, SelectorTabOrderStartsAtTheSourceGainButton) {
+    ASSERT_TRUE(ui.show("Form13"));
+    const std::vector<std::string> order = {"Command8", "Command7", "Command6", "Command5",  "Command4",
+                                            "Command3", "Command1", "Command2", "Command10", "Command11"};
+    px::Screen* s = px::screens::find("Form13");
+    for (const std::string& name : order) {
+        ASSERT_NE(s->focusWidget(), nullptr);
+        EXPECT_EQ(s->focusWidget()->objectName().toStdString(), name);
+        ASSERT_TRUE(ui.key("Form13", "Tab"));
+    }
+    EXPECT_EQ(s->focusWidget()->objectName().toStdString(), "Command8");  // round again
+}
+
+// ---- The key filter --------------------------------------------------------------------------------------------
+
+struct TypedCase {
+    const char* name;
+    const char* typed;
+    const char* shown;
+};
+
+class KeyFilterTest : public ScreenTest, public testing::WithParamInterface<TypedCase> {};
+
+TEST_P(KeyFilterTest, OnlyTheFieldsAlphabetIsTaken) {
+    ASSERT_TRUE(ui.show("FormT"));
+    retype("FormT.Text1", GetParam().typed);
+    EXPECT_EQ(ui.text("FormT.Text1"), GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(Typed, KeyFilterTest,
+                         testing::Values(TypedCase{"CommaIsDiscarded", "1,5", "15"},
+                                         TypedCase{"LettersBlanksEnterDiscarded", "a 1b\r2\n", "12"},
+                                         TypedCase{"SignsAndPointsPass", "-+.0123456789", "-+.0123456789"},
+                                         TypedCase{"RepeatedPointsPass", "1.2.3", "1.2.3"},
+                                         TypedCase{"ControlCharactersDiscarded",
+                                                   "\x16\x03\x01"
+                                                   "7",
+                                                   "7"},
+                                         TypedCase{"ExponentLetterDiscarded", "1E3", "13"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ScreenTest, EditingKeysWorkAsUsual) {
+    ASSERT_TRUE(ui.show("FormT"));
+    retype("FormT.Text1", "123");
+    ASSERT_TRUE(ui.key("FormT.Text1", "Home"));
+    ASSERT_TRUE(ui.key("FormT.Text1", "Delete"));
+    EXPECT_EQ(ui.text("FormT.Text1"), "23");
+    ASSERT_TRUE(ui.key("FormT.Text1", "Right"));
+    ASSERT_TRUE(ui.type("FormT.Text1", "."));
+    EXPECT_EQ(ui.text("FormT.Text1"), "2.3");
+    ASSERT_TRUE(ui.key("FormT.Text1", "End"));
+    ASSERT_TRUE(ui.key("FormT.Text1", "Backspace"));
+    EXPECT_EQ(ui.text("FormT.Text1"), "2.");
+}
+
+TEST_F(ScreenTest, PastedTextIsNotFilteredAndReadsLikeTypedText) {
+    ASSERT_TRUE(ui.show("FormT"));
+    ASSERT_TRUE(ui.paste("FormT.Text1", "  8 abc"));
+    EXPECT_EQ(ui.text("FormT.Text1"), "  8 abc");
+    ASSERT_TRUE(ui.click("FormT.Command1"));
+    EXPECT_EQ(ui.text("FormT.Label3"), "0.125");
+    EXPECT_TRUE(ui.faults().empty());
+}
+
+// ---- Faults ----------------------------------------------------------------------------------------------------
+
+TEST_F(ScreenTest, FaultStopsTheHandlerAtItsStepAndTheApplicationGoesOn) {
+    ASSERT_TRUE(ui.show("FormT"));
+    // x = 1: Label3 gets 1/1, then the logarithm of 0 faults before Label4 is written.
+    ASSERT_TRUE(ui.click("FormT.Command1"));
+    EXPECT_EQ(ui.text("FormT.Label3"), "1");
+    EXPECT_EQ(ui.text("FormT.Label4"), "");
+    EXPECT_EQ(ui.faults(), std::vector<std::string>{"Argomento non valido"});
+    // x = 0: the division faults first, so nothing changes.
+    retype("FormT.Text1", "0");
+    ASSERT_TRUE(ui.click("FormT.Command1"));
+    EXPECT_EQ(ui.text("FormT.Label3"), "1");
+    EXPECT_EQ(ui.faults(), std::vector<std::string>{"Divisione per zero"});
+    // A number beyond double range, pasted, faults as it is read.
+    ASSERT_TRUE(ui.paste("FormT.Text1", "1E400"));
+    ASSERT_TRUE(ui.click("FormT.Command1"));
+    EXPECT_EQ(ui.faults(), std::vector<std::string>{"Overflow"});
+    // And the screen still computes.
+    retype("FormT.Text1", "2");
+    ASSERT_TRUE(ui.click("FormT.Command1"));
+    EXPECT_EQ(ui.text("FormT.Label3"), "0.5");
+    EXPECT_EQ(ui.text("FormT.Label4"), "0");
+    EXPECT_TRUE(ui.faults().empty());
+}
+
+// ---- Drawing ---------------------------------------------------------------------------------------------------
+
+TEST_F(ScreenTest, DrawingIsKeptAndShownAgainAfterARepaint) {
+    ASSERT_TRUE(ui.show("FormT"));
+    ASSERT_TRUE(ui.click("FormT.Command2"));
+    const auto summary = ui.drawing("FormT");
+    ASSERT_TRUE(summary);
+    EXPECT_EQ(summary->points.at("#ff0000"), 1);
+    EXPECT_EQ(summary->points.at("#000000"), 1);  // drawn outside the window: listed, never painted
+    EXPECT_EQ(summary->lines, 1);
+
+    px::Screen* s = px::screens::find("FormT");
+    const QPoint red(px::twips::toPixels(3000), px::twips::toPixels(2500));
+    const QPoint blue(px::twips::toPixels(2000), px::twips::toPixels(3000));
+    for (int pass = 0; pass < 2; ++pass) {
+        const QImage shown = s->grab().toImage();
+        EXPECT_EQ(shown.pixelColor(red), px::colour::red) << "pass " << pass;
+        EXPECT_EQ(shown.pixelColor(blue), px::colour::blue) << "pass " << pass;
+        EXPECT_EQ(shown.pixelColor(red + QPoint(3, 3)), px::colour::buttonFace()) << "pass " << pass;
+        s->repaint();  // as when the window is uncovered
+    }
+}
+
+// ---- The selector ----------------------------------------------------------------------------------------------
+
+TEST_F(ScreenTest, SelectorButtonsShowTheirScreensByName) {
+    ASSERT_TRUE(ui.show("Form13"));
+    const std::pair<const char*, const char*> buttons[] = {
+        {"Command1", "Form2"},   {"Command2", "Form3"},  {"Command3", "Form4"}, {"Command4", "Form5"},
+        {"Command5", "Form6"},   {"Command6", "Form7"},  {"Command7", "Form8"}, {"Command8", "Form9"},
+        {"Command10", "Form15"}, {"Command11", "Form16"}};
+    for (const auto& [button, screen] : buttons) {
+        SCOPED_TRACE(button);
+        ASSERT_TRUE(ui.click(std::string("Form13.") + button));
+        // A screen of this build opens; one that is not built yet leaves the selector as it was.
+        EXPECT_EQ(px::screens::find(screen) != nullptr, px::screens::known(screen));
+    }
+    EXPECT_TRUE(ui.faults().empty());
+}
+
+// ---- Layout ----------------------------------------------------------------------------------------------------
+
+// Every caption of every screen fits its box at the fonts chosen, without shrinking the layout's size by more
+// than a little; every button caption fits its button, wrapped.
+TEST_F(ScreenTest, NoCaptionIsClipped) {
+    const char* names[] = {"Form1",  "Form2",  "Form3",  "Form4",  "Form5",  "Form6",  "Form7",  "Form8",
+                           "Form9",  "Form10", "Form11", "Form12", "Form13", "Form14", "Form15", "Form16",
+                           "Form17", "Form18", "Form19", "Form20", "Form21", "Form22", "Form23", "Form24",
+                           "Form25", "Form26", "Form27", "Form28", "Form29"};
+    int checked = 0;
+    for (const char* name : names) {
+        if (!px::screens::known(name)) continue;
+        ASSERT_TRUE(ui.show(name));
+        px::Screen* s = px::screens::find(name);
+        for (px::Label* l : s->findChildren<px::Label*>()) {
+            SCOPED_TRACE(std::string(name) + "." + l->objectName().toStdString());
+            EXPECT_TRUE(l->captionFits()) << l->caption().toStdString();
+            EXPECT_GE(l->fittedFont().pointSizeF(), 0.85 * l->layoutFont().pointSizeF())
+                << l->caption().toStdString();
+            ++checked;
+        }
+        for (px::Button* b : s->findChildren<px::Button*>()) {
+            SCOPED_TRACE(std::string(name) + "." + b->objectName().toStdString());
+            const QRect room = b->rect().adjusted(4, 2, -4, -2);
+            const QRect need =
+                QFontMetrics(b->font()).boundingRect(room, Qt::AlignCenter | Qt::TextWordWrap, b->text());
+            EXPECT_TRUE(room.contains(need)) << b->text().toStdString();
+        }
+        ui.close(name);
+    }
+    EXPECT_GT(checked, 10);
+}
+
+}  // namespace
