@@ -1,0 +1,30 @@
+// Fault messages and the recorder.  The message box reporter and the choice of reporter live with the widgets.
+#include "fault.h"
+
+#include <utility>
+
+namespace px {
+
+const char* Fault::what() const noexcept { return faultMessage(kind_); }
+
+const char* faultMessage(FaultKind kind) noexcept {
+    switch (kind) {
+        case FaultKind::InvalidArgument:
+            return "Argomento non valido";
+        case FaultKind::DivisionByZero:
+            return "Divisione per zero";
+        case FaultKind::Overflow:
+            return "Overflow";
+        case FaultKind::IndexOutOfRange:
+            return "Indice fuori dai limiti della tabella";
+    }
+    return "Errore";
+}
+
+std::vector<std::string> FaultRecorder::take() {
+    std::vector<std::string> taken;
+    taken.swap(messages_);
+    return taken;
+}
+
+}  // namespace px
