@@ -182,6 +182,11 @@ Screen* show(const QString& name) {
         if (it == factories().end()) return nullptr;
         s = it->second();
         s->showMaximized();
+        // Without a window manager (a bare X server) nobody maximizes the window: fill the screen by hand.
+        QTimer::singleShot(300, s, [s] {
+            const QRect area = s->screen()->availableGeometry();
+            if (s->isVisible() && s->isMaximized() && s->width() < area.width() * 9 / 10) s->setGeometry(area);
+        });
     } else if (s->isMinimized()) {
         s->showMaximized();
     } else {
