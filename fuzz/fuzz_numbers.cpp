@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "frame/numbers.h"
+#include "numbers.h"
 
 namespace {
 
