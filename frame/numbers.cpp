@@ -260,10 +260,11 @@ std::string Format(double value, std::string_view patternText) {
     placesShown.resize(kept);
 
     std::string text;
-    if (value < 0 && shownNonZero) text = "-";
-    text += wholeShown;
-    if (pattern.point) text += decimalSeparator();
-    text += placesShown;
+    text.reserve(1 + wholeShown.size() + decimalSeparator().size() + placesShown.size());
+    if (value < 0 && shownNonZero) text.push_back('-');
+    text.append(wholeShown);
+    if (pattern.point) text.append(decimalSeparator());
+    text.append(placesShown);
     return text;
 }
 
