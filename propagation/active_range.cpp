@@ -1,0 +1,131 @@
+#include "active_range.h"
+
+#include <optional>
+
+#include "loss_model.h"
+
+namespace px {
+
+namespace {
+// The captions over the plot are transparent, so that the grid, the curves and the marker show around them.
+Look onPlot(const QColor& fore = QColor()) {
+    Look look;
+    look.fore = fore;
+    look.transparent = true;
+    return look;
+}
+const FontSpec kFieldFont = sans(8.4);
+}  // namespace
+
+Form16::Form16()
+    : Screen(QStringLiteral("Form16"),
+             QStringLiteral("Calcolo della portata di scoperta di un sonar attivo (propagazione normale)"),
+             kDialogFont) {
+    // clang-format off
+    Label18  = label("Label18", "400 dB", {0, 0, 615, 255}, onPlot());
+    Label11  = label("Label11", "Soluzione grafico numerica", {6240, 1080, 2655, 255}, sans(9.6), onPlot());
+    Label14  = label("Label14", "Attenuazione per propagazione", {7560, 1920, 4455, 255}, sans(9.6), onPlot(colour::blue));
+    Label15  = label("Label15", "Massima attenuazione consentita in base ai dati impostati", {7560, 2280, 3135, 375}, onPlot(colour::red));
+    Label20  = label("Label20", "0 dB            0", {0, 4320, 615, 375}, onPlot());
+    Label6   = label("Label6",  "distanza", {7080, 4320, 1095, 255}, onPlot());
+    Label21  = label("Label21", "50 Km", {6840, 4560, 615, 255}, onPlot());
+    Label16  = label("Label16", "IMPOSTAZIONE DATI:", {1560, 4680, 2055, 255}, sans(9.6));
+    Label1   = label("Label1",  "Ftx(Hz)", {120, 4920, 615, 195});
+    Text1    = field("Text1",   "", {840, 4920, 735, 285}, kFieldFont);
+    Combo1   = choice("Combo1", "Propagazione", {"Sferica", "Sfer.cil."}, {1680, 4920, 1695, 315}, kFieldFont);
+    Label2   = label("Label2",  "Bwrx(Hz)", {0, 5400, 765, 195});
+    Text2    = field("Text2",   "", {840, 5400, 735, 285}, kFieldFont);
+    Label3   = label("Label3",  "LI(dB)", {120, 5910, 525, 195});
+    Text3    = field("Text3",   "", {840, 5880, 735, 285}, kFieldFont);
+    Label4   = label("Label4",  "NL(dB)", {120, 6405, 600, 195});
+    Text4    = field("Text4",   "", {840, 6360, 735, 285}, kFieldFont);
+    Label5   = label("Label5",  "DI(dB)", {120, 6915, 555, 195});
+    Text5    = field("Text5",   "", {840, 6840, 735, 285}, kFieldFont);
+    Label7   = label("Label7",  "tTx(Sec)", {0, 7320, 735, 195});
+    Text7    = field("Text7",   "", {840, 7320, 735, 285}, kFieldFont);
+    Command1 = button("Command1", "Calcolo", {1800, 7440, 1575, 495}, sans(9.6));
+    Label8   = label("Label8",  "d", {480, 7800, 120, 195});
+    Text8    = field("Text8",   "", {840, 7800, 735, 285}, kFieldFont);
+    Label19  = label("Label19", "TS(dB)", {120, 8280, 615, 255});
+    Text6    = field("Text6",   "", {840, 8280, 735, 285}, kFieldFont);
+    Label13  = label("Label13", "Soluzione numerico iterativa  R (Km) =", {3600, 5280, 3375, 255}, sans(9.6));
+    Label12  = result("Label12", {6960, 5160, 855, 495}, sans(13.2));
+    // clang-format on
+    onClick(Command1, &Form16::Command1_Click);
+    tabOrder({Text1, Text2, Text3, Text4, Text5, Text7, Text8, Text6, Combo1, Command1});
+}
+
+void Form16::Command1_Click() { calcoloportata(); }
+
+void Form16::Form_Paint() { cornice(); }
+
+// Range 0 to 50 km at 128.8 twips a km, two-way loss 0 to 400 dB at 11.2 twips a dB, origin at (500, 4480).
+void Form16::cornice() {
+    for (int X = 0; X <= 6440; X += 322)
+        for (int Y = 0; Y <= 4480; Y += 28)
+            surface().Point(X + 500, Y);
+    for (int Y = 0; Y <= 4480; Y += 224)
+        for (int X = 0; X <= 6440; X += 42)
+            surface().Point(X + 500, Y);
+    surface().Line(500, 0, 500, 4480);
+    surface().Line(500, 4480, 7100, 4480);
+}
+
+// The largest two-way loss the active sonar equation allows, the two-way loss curve against it, and the range
+// found by a scan in steps of one metre.
+void Form16::calcoloportata() {
+    using namespace propagation;
+    surface().Clear();
+    cornice();
+
+    double k = 0;
+    if (Combo1->text() == QStringLiteral("Sferica")) k = kSpherical;
+    if (Combo1->text() == QStringLiteral("Sfer.cil.")) k = kSphericalCylindrical;
+    if (k == 0) k = kSpherical;
+
+    const Num Ftx = Val(Text1->utf8());
+    const Num Bwrx = Val(Text2->utf8());
+    const Num d = Val(Text8->utf8());
+    const Num tTx = Val(Text7->utf8());
+    const Num LI = Val(Text3->utf8());
+    const Num NL = Val(Text4->utf8());
+    const Num DI = Val(Text5->utf8());
+    const Num TS = Val(Text6->utf8());
+
+    std::optional<double> Rsol, TLsol;
+    if (Ftx != 0 && Bwrx != 0 && tTx != 0) {
+        const Num f = Ftx / Num(1000);
+        const Num alpha = absorption(f, Thorp::WithoutConstant);
+        const Num DT = (ln((Bwrx * d) / tTx) * Num(5)) / ln(Num(10));
+        const Num T2max = (((LI + TS) - NL) + DI) - DT;
+
+        // The curve is not clamped: a loss above 400 dB falls above the window.
+        for (double R = 0.1; R <= 50; R = R + 0.1) {
+            const Num TL2 = (spreadingTerm(Num(k) * Num(2), R) + Num(120)) + Num(R) * (alpha * Num(2));
+            const Num x = Num(R) * Num(128.8) + Num(500);
+            surface().Point(x.value(), (Num(4480) - TL2 * Num(11.2)).value(), colour::blue);
+            surface().Point(x.value(), (Num(4480) - T2max * Num(11.2)).value(), colour::red);
+        }
+
+        // The same loss in the order (one-way loss)·2, tested in whole decibels.  No step can fault here: R is at
+        // least 0.1 and at most 50, and α is finite (at most about 1.8e304), so plain doubles give the checked
+        // values bit for bit.
+        RangeSolution solution(T2max.value());
+        const double ln10 = std::log(10.0);
+        const double a = alpha.value();
+        for (double R = 0.1; R <= 50; R = R + 0.001) {
+            const double TL2 = oneWayLossPlain(k, R, a, ln10) * 2;
+            solution.step(R, TL2, TL2 / 2);
+        }
+        Rsol = solution.range();
+        TLsol = solution.loss();
+        Label12->setCaption(QString::fromStdString(Format(Rsol, "###.0")));
+    }
+
+    // The marker sits on the origin when there is no solution; its loss is one-way, on the two-way scale.
+    const Num x = Num(Rsol.value_or(0)) * Num(128.8) + Num(500);
+    const Num y = Num(4480) - Num(TLsol.value_or(0)) * Num(22.4);
+    surface().Circle(x.value(), y.value(), 100, colour::red);
+}
+
+}  // namespace px

@@ -1,0 +1,61 @@
+#include "loss_calculator.h"
+
+#include <optional>
+
+#include "loss_model.h"
+
+namespace px {
+
+namespace {
+// Text in one colour, on the screen's background.
+Look inColour(const QColor& c) {
+    Look look;
+    look.fore = c;
+    return look;
+}
+}  // namespace
+
+Form4::Form4()
+    : Screen(QStringLiteral("Form4"), QStringLiteral("Calcolo delle perdite per propagazione"), sans(9.6)) {
+    // clang-format off
+    Label5   = label("Label5", "Impostazione dati:", {600, 0, 3135, 495}, sans(13.2));
+    Label1   = label("Label1", "Freq. KHz", {240, 600, 1575, 495});
+    Text1    = field("Text1", "1", {360, 1200, 735, 375}, sans(9.6));
+    Label6   = label("Label6", "Dist. Km", {2400, 600, 1455, 375});
+    Text2    = field("Text2", "1", {2520, 1200, 735, 375}, sans(9.6));
+    Label2   = label("Label2", "Tipo di propagaz.", {4080, 600, 2535, 495});
+    Combo1   = choice("Combo1", "Sferica", {"Sferica", "Sfer/cil"}, {4440, 1200, 1455, 480}, sans(9.6));
+    Label7   = label("Label7", "Attenuazione per un  solo  percorso", {2040, 3240, 4335, 375}, inColour(colour::red));
+    Command1 = button("Command1", "Calcolo", {240, 3840, 1455, 720}, sans(9.6));
+    Label4   = label("Label4", "TL :      Attenuazione  per divergenza in dB ", {2880, 4080, 2415, 495});
+    Label3   = result("Label3", {5400, 4080, 855, 495}, sans(13.2));
+    Label8   = label("Label8", " Attenuazione per assorbimento in dB (eq. di THORP)", {2640, 5040, 2415, 735});
+    Label9   = result("Label9", {5400, 5160, 855, 495}, sans(13.2));
+    Command2 = button("Command2", "Grafici", {240, 5640, 1455, 735}, sans(9.6));
+    Picture1 = logo("Picture1", 1812, 972);
+    // clang-format on
+    onClick(Command1, &Form4::Command1_Click);
+    onClick(Command2, &Form4::Command2_Click);
+    tabOrder({Text1, Text2, Combo1, Command1, Command2});
+}
+
+void Form4::Command1_Click() { calcoloatt(); }
+
+void Form4::Command2_Click() { screens::show(QStringLiteral("Form14")); }
+
+// The spreading loss by the chosen law and the absorption loss over the range, side by side.  A law that is no
+// item of the list leaves the spreading loss unset: its label is then emptied, and the absorption is still shown.
+void Form4::calcoloatt() {
+    const Num R = Val(Text2->utf8());
+    const Num f = Val(Text1->utf8());
+    std::optional<double> TLdiv;
+    if (Combo1->text() == QStringLiteral("Sferica"))
+        TLdiv = propagation::spreadingLoss(propagation::kSpherical, R).value();
+    if (Combo1->text() == QStringLiteral("Sfer/cil"))
+        TLdiv = propagation::spreadingLoss(propagation::kSphericalCylindrical, R).value();
+    Label3->setCaption(QString::fromStdString(Format(TLdiv, "###.0")));
+    const Num A = propagation::absorption(f, propagation::Thorp::WithConstant) * R;
+    Label9->setCaption(QString::fromStdString(Format(A.value(), "###.0")));
+}
+
+}  // namespace px

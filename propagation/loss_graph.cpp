@@ -1,0 +1,75 @@
+#include "loss_graph.h"
+
+#include "loss_model.h"
+
+namespace px {
+
+namespace {
+// The captions over the plot are transparent, so that the grid, the curves and the marker show around them.
+Look onPlot(const QColor& fore = QColor()) {
+    Look look;
+    look.fore = fore;
+    look.transparent = true;
+    return look;
+}
+}  // namespace
+
+Form14::Form14()
+    : Screen(QStringLiteral("Form14"), QStringLiteral("Grafico dell'attenuazione per propagazione"), kDialogFont) {
+    // clang-format off
+    Label6  = label("Label6",  "TL     100 dB  ", {15, 135, 840, 495}, onPlot());
+    Label10 = label("Label10", "Attenuazione per un solo percorso", {8160, 120, 2535, 255}, onPlot());
+    Label3  = label("Label3",  "Att. per propag. sferica ", {7095, 1095, 2445, 240}, sans(9.6), onPlot(colour::red));
+    Label4  = label("Label4",  "Att. per  propag. sferico/cilindrica ", {7095, 1695, 3525, 240}, sans(9.6), onPlot(colour::blue));
+    Label5  = label("Label5",  "60 dB            0", {15, 4750, 780, 480}, onPlot());
+    Label11 = label("Label11", "distanza", {7440, 4920, 615, 255}, onPlot());
+    Label1  = label("Label1",  "100 Km", {6720, 5040, 975, 255}, onPlot());
+    Label7  = label("Label7",  "alfa      40 dB", {120, 5700, 660, 435}, onPlot());
+    Label9  = label("Label9",  "Alfa:   Attenuazione per assorbimento (eq. di Thorp) un solo percorso  in dB/Km", {3840, 6120, 2205, 555}, onPlot(colour::black));
+    Label2  = label("Label2",  "0 dB        0", {0, 8040, 495, 375}, onPlot());
+    Label12 = label("Label12", "frequenza", {3900, 8095, 705, 195}, onPlot());
+    Label8  = label("Label8",  "100  KHz", {3480, 8280, 795, 195}, onPlot());
+    // clang-format on
+    connect(Label4, &Label::clicked, this, [this] { guard([this] { Label4_Click(); }); });
+}
+
+// The legend of the spherical/cylindrical curve takes clicks and does nothing with them.
+void Form14::Label4_Click() {}
+
+void Form14::Form_Paint() {
+    // Upper frame: range 0 to 100 km, spreading loss 60 to 100 dB.
+    for (int X = 0; X <= 6440; X += 322)
+        for (int Y = 0; Y <= 4480; Y += 28)
+            surface().Point(X + 500, Y + 500);
+    for (int Y = 0; Y <= 4480; Y += 224)
+        for (int X = 0; X <= 6440; X += 42)
+            surface().Point(X + 500, Y + 500);
+    surface().Line(500, 4980, 7100, 4980);
+    surface().Line(500, 500, 500, 4980);
+
+    // Lower frame, at half size: frequency 0 to 100 kHz, absorption 0 to 40 dB/km.
+    for (int X = 0; X <= 3220; X += 161)
+        for (int Y = 6000; Y <= 8240; Y += 14)
+            surface().Point(X + 500, Y);
+    for (int Y = 6000; Y <= 8240; Y += 112)
+        for (int X = 0; X <= 3220; X += 21)
+            surface().Point(X + 500, Y);
+    surface().Line(500, 6000, 500, 8240);
+    surface().Line(500, 8240, 3880, 8240);
+
+    // Spreading losses above 60 dB, both laws, 1 to 100 km.
+    for (double R = 1; R <= 100; R = R + 0.1) {
+        const double S20 = propagation::spreadingTerm(propagation::kSpherical, R).value();
+        const double S10 = propagation::spreadingTerm(propagation::kSphericalCylindrical, R).value();
+        surface().Point(R * 64.4 + 500, 4980 - S20 * 112, colour::red);
+        surface().Point(R * 64.4 + 500, 4980 - S10 * 112, colour::blue);
+    }
+
+    // Thorp's absorption coefficient, with its constant term, 0 to 100 kHz.
+    for (double f = 0; f <= 100; f = f + 0.01) {
+        const double alpha = propagation::absorption(f, propagation::Thorp::WithConstant).value();
+        surface().Point(f * 32.2 + 500, 8240 - alpha * 56, colour::black);
+    }
+}
+
+}  // namespace px
