@@ -4,6 +4,7 @@
 #include <QPalette>
 #include <QScreen>
 #include <QStyleFactory>
+#include <clocale>
 
 #include "catalogue.h"
 #include "controls.h"
@@ -13,6 +14,9 @@
 namespace px {
 
 void startUp() {
+    // The C library's number conversions stay with the full stop whatever the user's settings: regional
+    // separators are written by Format and the text form only, from QLocale.
+    std::setlocale(LC_NUMERIC, "C");
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QPalette pal = QApplication::palette();
     pal.setColor(QPalette::Window, colour::buttonFace());
