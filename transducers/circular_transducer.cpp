@@ -1,0 +1,104 @@
+#include "circular_transducer.h"
+
+#include <optional>
+#include <span>
+#include <vector>
+
+#include "numbers.h"
+#include "piston.h"
+#include "plot_frames.h"
+
+namespace px {
+
+Form5::Form5()
+    : Screen(QStringLiteral("Form5"), QStringLiteral("Calcoli sulla direttività di un trasduttore circolare"),
+             sans(9.6)) {
+    Look red;
+    red.fore = colour::red;
+    // clang-format off
+    Label5   = label("Label5", "Impostazione dati:", {7440, 1200, 2535, 375}, sans(13.2));
+    Label1   = label("Label1", "Freq. KHz", {7440, 1800, 1095, 255});
+    Text1    = field("Text1", "1", {7560, 2160, 735, 375}, sans(13.2));
+    Label6   = label("Label6", "Diam. m.", {9120, 1800, 1215, 255});
+    Text2    = field("Text2", "1", {9240, 2160, 735, 375}, sans(13.2));
+    Command1 = button("Command1", "Calcolo", {8040, 4080, 1455, 720}, sans(9.6));
+    Label2   = label("Label2", "Larghezza completa del lobo", {8760, 5040, 3015, 255}, red);
+    Label4   = label("Label4", "Llarghezza del lobo di direttività    a -3dB (in gradi)", {7440, 5400, 3495, 495});
+    Label3   = result("Label3", {10920, 5400, 855, 495}, sans(13.2));
+    Label8   = label("Label8", "Larghezza del lobo di direttività  a -6 dB (in gradi)", {7440, 6480, 3495, 495});
+    Label9   = result("Label9", {10920, 6480, 855, 495}, sans(13.2));
+    Label7   = label("Label7", "(DI) Guadagno di direttività  in dB", {6840, 7680, 3615, 375});
+    Label10  = result("Label10", {10920, 7560, 855, 495}, sans(13.2));
+    Label12  = label("Label12", "+ 1", {120, 375, 285, 195}, kDialogFont);
+    Label14  = label("Label14", "0", {240, 2655, 120, 195}, kDialogFont);
+    Label13  = label("Label13", "- 1", {240, 4815, 240, 195}, kDialogFont);
+    Label11  = label("Label11", "100°", {6720, 2895, 495, 255}, kDialogFont);
+    Label16  = label("Label16", "angolo rispetto all'asse del trasduttore", {7080, 2655, 2640, 195}, kDialogFont);
+    Picture1 = logo("Picture1", 1812, 1095);
+    // clang-format on
+    onClick(Command1, &Form5::Command1_Click);
+    tabOrder({Text1, Text2, Command1});
+}
+
+void Form5::Form_Paint() { drawDirectivityFrame(surface()); }
+
+void Form5::Command1_Click() { dircalc(); }
+
+void Form5::dircalc() {
+    surface().Clear();
+    drawDirectivityFrame(surface());
+    const Num D = Val(Text2->utf8());
+    const Num f = Val(Text1->utf8());
+    std::optional<double> theta3, theta6;
+
+    // The first angle on its own: a zero frequency ends the run before it, a zero diameter after its integral.
+    double theta = 0.1;
+    if (f == 0) return;
+    Num lambda = Num(1.53) / f;
+    Num x = sin(Num(theta) * 3.14159 / 180) * (Num(3.14159) * D / lambda);
+    const double firstJ = pistonIntegral(x.value());
+    if (D == 0) return;
+
+    // The piston argument of every further angle, in scan order.  A step that faults ends the scan there: the
+    // angles before it are still drawn, then the fault is reported.
+    std::vector<double> thetas{theta};
+    std::vector<double> xs{x.value()};
+    std::optional<Fault> fault;
+    try {
+        for (theta = theta + 0.1; theta <= 100; theta = theta + 0.1) {
+            lambda = Num(1.53) / f;
+            x = sin(Num(theta) * 3.14159 / 180) * (Num(3.14159) * D / lambda);
+            thetas.push_back(theta);
+            xs.push_back(x.value());
+        }
+    } catch (const Fault& e) {
+        fault = e;
+    }
+
+    // The sums of the angles are independent of one another: they are spread over the cores.
+    std::vector<double> js(xs.size());
+    js[0] = firstJ;
+    pistonIntegrals(std::span<const double>(xs).subspan(1), std::span<double>(js).subspan(1));
+
+    // The pattern, the lobe windows and the points, angle by angle in scan order: the last angle inside a window
+    // is the one kept.
+    for (std::size_t i = 0; i < thetas.size(); ++i) {
+        const Num th = thetas[i];
+        const Num x2 = sin(th * (Num(3.14159) / 180)) * (D * 3.14159 / lambda);
+        Num P = Num(2) * js[i] / x2;
+        if (0.68 < P && P < 0.707) theta3 = thetas[i];
+        if (0.48 < P && P < 0.5) theta6 = thetas[i];
+        if (P > 1) P = 1;
+        surface().Point((Num(500) + Num(64.4) * th).value(), (Num(2740) - Num(2240) * P).value(), colour::blue);
+    }
+    if (fault) throw *fault;
+
+    // An angle that no step found counts as 0.
+    Label3->setCaption(QString::fromStdString(Format((Num(2) * theta3.value_or(0)).value(), "###.0")));
+    Label9->setCaption(QString::fromStdString(Format((Num(2) * theta6.value_or(0)).value(), "###.0")));
+    const Num A = Num(3.14) * ((D / 2) * (D / 2));
+    const Num DI = Num(10) * ln(Num(12.56) * A / (lambda * lambda)) / ln(Num(10));
+    Label10->setCaption(QString::fromStdString(Format(DI.value(), "###.#")));
+}
+
+}  // namespace px
