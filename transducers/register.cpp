@@ -1,5 +1,6 @@
 #include "circular_transducer.h"
 #include "line_array.h"
+#include "rectangular_source.h"
 #include "transducers.h"
 
 namespace px {
@@ -7,6 +8,7 @@ namespace px {
 void registerTransducerScreens() {
     screens::add(QStringLiteral("Form5"), [] { return new Form5; });
     screens::add(QStringLiteral("Form6"), [] { return new Form6; });
+    screens::add(QStringLiteral("Form9"), [] { return new Form9; });
 }
 
 }  // namespace px
