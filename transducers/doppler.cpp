@@ -1,0 +1,55 @@
+#include "doppler.h"
+
+#include "numbers.h"
+#include "plot_frames.h"
+
+namespace px {
+
+Form7::Form7() : Screen(QStringLiteral("Form7"), QStringLiteral("Calcolo della frequenza doppler"), sans(9.6)) {
+    // clang-format off
+    Label5   = label("Label5", "Impostazione dati:", {360, 0, 3135, 495}, sans(13.2));
+    Label1   = label("Label1", "Ftx   in   KHz", {240, 600, 1455, 255});
+    Text1    = field("Text1", "1", {480, 1200, 735, 375}, sans(13.2));
+    Label6   = label("Label6", "Velocità in nodi", {2280, 600, 2175, 375});
+    Text2    = field("Text2", "1", {2640, 1200, 735, 375}, sans(13.2));
+    Command1 = button("Command1", "Calcolo", {120, 3840, 1455, 720}, sans(9.6));
+    Label4   = label("Label4", "Frequenza doppler in Hz", {2520, 4200, 2655, 255});
+    Label3   = result("Label3", {5160, 4080, 855, 495}, sans(13.2));
+    Label2   = label("Label2", "\" frequenza doppler\"", {0, 5640, 1575, 255}, kDialogFont);
+    Label10  = label("Label10", "5 KHz", {0, 5880, 615, 255}, kDialogFont);
+    Label8   = label("Label8", "Il diagramma assume come velocità del mezzo il valore dell'impostazione dati", {4100, 6120, 2175, 615}, kDialogFont);
+    Label11  = label("Label11", "0       0", {360, 8130, 465, 435}, kDialogFont);
+    Label7   = label("Label7", " \"frequenza operativa\"", {3855, 8160, 1935, 255}, kDialogFont);
+    Label12  = label("Label12", "100 KHz", {3480, 8400, 735, 255}, kDialogFont);
+    Picture1 = logo("Picture1", 1812, 1095);
+    // clang-format on
+    onClick(Command1, &Form7::Command1_Click);
+    tabOrder({Text1, Text2, Command1});
+}
+
+void Form7::drawFrame() {
+    drawDiagramGrid(surface());
+    drawDiagramHorizontalAxis(surface());
+    drawDiagramVerticalAxis(surface());
+}
+
+void Form7::Form_Paint() { drawFrame(); }
+
+void Form7::Command1_Click() { calcoldopp(); }
+
+void Form7::calcoldopp() {
+    surface().Clear();
+    drawFrame();
+    const Num v = Val(Text2->utf8());
+    const Num f = Val(Text1->utf8());
+    Num fd = f * (v * 0.69);
+    Label3->setCaption(QString::fromStdString(Format(fd.value(), "#####")));
+    // The diagram is flattened at its top line, 5000 Hz; there is no lower limit.
+    for (double F = 0; F <= 100; F = F + 0.001) {
+        fd = Num(F) * (v * 0.69);
+        if (fd > 5000) fd = 5000;
+        surface().Point((Num(500) + Num(32.2) * F).value(), (Num(8240) - Num(0.448) * fd).value(), colour::blue);
+    }
+}
+
+}  // namespace px
