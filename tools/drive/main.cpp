@@ -77,5 +77,9 @@ int main(int argc, char** argv) {
             return 0;
         }
     }
+    // The script ended with screens open: they go with the process, destroyed as their windows would be.
+    for (px::Screen* s : px::screens::open())
+        delete s;
+    px::Scenario::settle();
     return scenario.hadError() ? 1 : 0;
 }
