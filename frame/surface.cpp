@@ -18,7 +18,8 @@ void Surface::add(Primitive p) { list_.push_back(p); }
 void Surface::Point(double x, double y) { Point(x, y, QColor::fromRgb(foreground_)); }
 
 void Surface::Point(double x, double y, const QColor& c) {
-    add({Primitive::Point, static_cast<float>(x), static_cast<float>(y), 0, 0, c.rgb()});
+    // Built in place: a graph sets hundreds of thousands of points.
+    list_.emplace_back(Primitive::Point, static_cast<float>(x), static_cast<float>(y), 0.0f, 0.0f, c.rgb());
 }
 
 void Surface::Line(double x1, double y1, double x2, double y2) {
@@ -102,11 +103,17 @@ void Surface::render(std::size_t from) {
         switch (p.kind) {
             case Primitive::Point: {
                 // A point falls on the pixel nearest to it; outside the client area it draws nothing.
-                const double fx = std::floor(p.x1 * s + 0.5);
-                const double fy = std::floor(p.y1 * s + 0.5);
+                // Inside the area the rounded coordinates are not negative, so truncation is the floor.
+                const double fx = p.x1 * s + 0.5;
+                const double fy = p.y1 * s + 0.5;
                 if (!(fx >= 0 && fy >= 0 && fx < w && fy < h)) break;
                 const int x = static_cast<int>(fx);
                 const int y = static_cast<int>(fy);
+                if (dot == 1) {
+                    bits[static_cast<std::size_t>(y) * stride + static_cast<std::size_t>(x)] =
+                        p.colour | 0xff000000u;
+                    break;
+                }
                 for (int dy = 0; dy < dot && y + dy < h; ++dy)
                     for (int dx = 0; dx < dot && x + dx < w; ++dx)
                         bits[static_cast<std::size_t>(y + dy) * stride + static_cast<std::size_t>(x + dx)] =

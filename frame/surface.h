@@ -52,6 +52,9 @@ public:
     QColor background() const { return QColor::fromRgb(background_); }
     void setBackground(const QColor& colour);
 
+    // Makes room for that many primitives in all, so that a long curve is not copied as its list grows.
+    void reserve(std::size_t primitives) { list_.reserve(primitives); }
+
     // What was drawn since the last Clear, in drawing order.
     const std::vector<Primitive>& primitives() const { return list_; }
     const QString& textOf(const Primitive& p) const { return texts_[static_cast<std::size_t>(p.text)]; }
