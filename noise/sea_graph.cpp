@@ -1,0 +1,69 @@
+#include "sea_graph.h"
+
+#include "noise_models.h"
+#include "spectrum_frame.h"
+
+namespace px {
+
+namespace {
+Look transparent() {
+    Look look;
+    look.transparent = true;
+    return look;
+}
+Look inColour(const QColor& c) {
+    Look look;
+    look.fore = c;
+    return look;
+}
+
+// The caption of the frequency axis: the decade numbers placed by runs of blanks.
+const QString kFrequencies = QStringLiteral(" .1") + QString(40, QLatin1Char(' ')) + QStringLiteral("1") +
+                             QString(37, QLatin1Char(' ')) + QStringLiteral("10") + QString(36, QLatin1Char(' ')) +
+                             QStringLiteral("100") + QString(6, QLatin1Char(' ')) + QStringLiteral("KHz");
+
+// The curves' colours, in the order of the sea states.
+const QColor* const kCurveColours[] = {&colour::red,  &colour::yellow, &colour::green,
+                                       &colour::blue, &colour::black,  &colour::white};
+}  // namespace
+
+Form10::Form10()
+    : Screen(QStringLiteral("Form10"), QStringLiteral("Grafici del livello spettrale del rumore del mare"),
+             kDialogFont) {
+    // clang-format off
+    Label9   = label("Label9", "(NL)  dB/microPa/Hz*", {840, 240, 2295, 255}, sans(9.6), transparent());
+    Label12  = label("Label12", "* si legga radice di Hz", {840, 480, 2055, 255}, sans(7.8));
+    Label8   = label("Label8", "100 dB", {120, 120, 615, 255}, transparent());
+    Label11  = label("Label11", "0 dB", {120, 6480, 375, 255}, transparent());
+    Label1   = new noise::DecadeCaption(this, "Label1", kFrequencies, {120, 6720, 10635, 300}, sans(10.8), noise::kDecadeLines);
+    Label10  = label("Label10", "Stato del mare", {9960, 1320, 1575, 255}, sans(9.6));
+    Label2   = label("Label2", "SS = 0", {10320, 1680, 1095, 375}, sans(13.2), inColour(colour::red));
+    Label3   = label("Label3", "SS = 1/2", {10320, 2040, 1215, 375}, sans(13.2), inColour(colour::yellow));
+    Label4   = label("Label4", "SS = 1", {10320, 2400, 1215, 375}, sans(13.2), inColour(colour::green));
+    Label5   = label("Label5", "SS = 2", {10320, 2760, 1215, 375}, sans(13.2), inColour(colour::blue));
+    Label6   = label("Label6", "SS = 4", {10320, 3120, 1335, 375}, sans(13.2), inColour(colour::buttonText()));
+    Label7   = label("Label7", "SS = 6", {10320, 3480, 1455, 615}, sans(13.2), inColour(colour::highlightText()));
+    Picture1 = logo("Picture1", 1812, 1095);
+    // clang-format on
+}
+
+// The grid and axes, then the six spectra point by point, 0.1 to 100 kHz.  The frequencies of the sweep cannot
+// fault, so the levels are computed on plain doubles, with the exponent and ln 10 of the run computed once.
+void Form10::Form_Paint() {
+    surface().reserve(surface().primitives().size() + noise::kFramePrimitives +
+                      noise::kSweepPoints * noise::kSeaStates.size());
+    noise::drawSpectrumFrame(surface());
+    const double k = noise::exponentFor(noise::kSeaSlope).value();
+    const double ln10 = ln(Num(10)).value();
+    for (double f = noise::kSweepFrom; f <= noise::kSweepTo; f = f + noise::kSweepStep) {
+        const double D = noise::octaveDrop(f, k, ln10);
+        double NL[noise::kSeaStates.size()];
+        for (std::size_t i = 0; i < noise::kSeaStates.size(); ++i)
+            NL[i] = noise::seaLevel(D, noise::kSeaStates[i].offset);
+        const double x = noise::sweepX(f, ln10);
+        for (std::size_t i = 0; i < noise::kSeaStates.size(); ++i)
+            surface().Point(x, 6600 - 64 * NL[i], *kCurveColours[i]);
+    }
+}
+
+}  // namespace px

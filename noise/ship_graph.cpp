@@ -1,0 +1,68 @@
+#include "ship_graph.h"
+
+#include "noise_models.h"
+#include "spectrum_frame.h"
+
+namespace px {
+
+namespace {
+Look transparent() {
+    Look look;
+    look.transparent = true;
+    return look;
+}
+Look inColour(const QColor& c) {
+    Look look;
+    look.fore = c;
+    return look;
+}
+
+// The caption of the frequency axis: its box starts 120 twips left of the sea-noise graph's, its text three
+// blanks later.
+const QString kFrequencies = QStringLiteral("    .1") + QString(40, QLatin1Char(' ')) + QStringLiteral("1") +
+                             QString(37, QLatin1Char(' ')) + QStringLiteral("10") + QString(36, QLatin1Char(' ')) +
+                             QStringLiteral("100") + QString(6, QLatin1Char(' ')) + QStringLiteral("KHz");
+
+// The curves' colours, in the order of the speeds.
+const QColor* const kCurveColours[] = {&colour::red, &colour::yellow, &colour::green, &colour::blue};
+}  // namespace
+
+Form11::Form11()
+    : Screen(QStringLiteral("Form11"),
+             QStringLiteral("Grafici dell'andamento spettrale del rumore emesso da un C.T."), kDialogFont) {
+    // clang-format off
+    Label9   = label("Label9", "(SL) dB/microPa/Hz*", {840, 240, 2295, 615}, sans(9.6), transparent());
+    Label10  = label("Label10", "* si legga radice di Hz     ad 1 metro", {840, 480, 2055, 495}, sans(7.8), transparent());
+    Label7   = label("Label7", "200 dB", {120, 120, 720, 255}, transparent());
+    Label8   = label("Label8", "0 dB", {120, 6480, 375, 255}, transparent());
+    Label1   = new noise::DecadeCaption(this, "Label1", kFrequencies, {0, 6720, 10860, 300}, sans(10.8), noise::kDecadeLines);
+    Label6   = label("Label6", "Velocità del C.T.", {9840, 1800, 1935, 375}, sans(9.6));
+    Label2   = label("Label2", "10 nodi", {10200, 2160, 1095, 375}, sans(13.2), inColour(colour::red));
+    Label3   = label("Label3", "15 nodi", {10200, 2520, 1215, 375}, sans(13.2), inColour(colour::yellow));
+    Label4   = label("Label4", "20 nodi", {10200, 2880, 1215, 375}, sans(13.2), inColour(colour::green));
+    Label5   = label("Label5", "25 nodi", {10200, 3240, 1215, 375}, sans(13.2), inColour(colour::blue));
+    Picture1 = logo("Picture1", 1812, 972);
+    // clang-format on
+}
+
+// The grid and axes of the sea-noise graph, then the four spectra point by point, 0.1 to 100 kHz, at 32 twips a
+// dB.  The frequencies of the sweep cannot fault, so the levels are computed on plain doubles, with the exponent
+// and ln 10 of the run computed once.
+void Form11::Form_Paint() {
+    surface().reserve(surface().primitives().size() + noise::kFramePrimitives +
+                      noise::kSweepPoints * noise::kSpeeds.size());
+    noise::drawSpectrumFrame(surface());
+    const double k = noise::exponentFor(noise::kShipGraphSlope).value();
+    const double ln10 = ln(Num(10)).value();
+    for (double f = noise::kSweepFrom; f <= noise::kSweepTo; f = f + noise::kSweepStep) {
+        const double D = noise::octaveDrop(f, k, ln10);
+        double SL[noise::kSpeeds.size()];
+        for (std::size_t i = 0; i < noise::kSpeeds.size(); ++i)
+            SL[i] = noise::shipLevel(D, noise::kSpeeds[i].level);
+        const double x = noise::sweepX(f, ln10);
+        for (std::size_t i = 0; i < noise::kSpeeds.size(); ++i)
+            surface().Point(x, 6600 - 32 * SL[i], *kCurveColours[i]);
+    }
+}
+
+}  // namespace px
