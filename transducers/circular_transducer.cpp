@@ -59,20 +59,15 @@ void Form5::dircalc() {
     const double firstJ = pistonIntegral(x.value());
     if (D == 0) return;
 
-    // The piston argument of every further angle, in scan order.  A step that faults ends the scan there: the
-    // angles before it are still drawn, then the fault is reported.
+    // The piston argument of every further angle, in scan order.  None of them can fault once the first did not:
+    // the factor after the sine is the same at every angle, and the sine stays within -1 and 1.
     std::vector<double> thetas{theta};
     std::vector<double> xs{x.value()};
-    std::optional<Fault> fault;
-    try {
-        for (theta = theta + 0.1; theta <= 100; theta = theta + 0.1) {
-            lambda = Num(1.53) / f;
-            x = sin(Num(theta) * 3.14159 / 180) * (Num(3.14159) * D / lambda);
-            thetas.push_back(theta);
-            xs.push_back(x.value());
-        }
-    } catch (const Fault& e) {
-        fault = e;
+    for (theta = theta + 0.1; theta <= 100; theta = theta + 0.1) {
+        lambda = Num(1.53) / f;
+        x = sin(Num(theta) * 3.14159 / 180) * (Num(3.14159) * D / lambda);
+        thetas.push_back(theta);
+        xs.push_back(x.value());
     }
 
     // The sums of the angles are independent of one another: they are spread over the cores.
@@ -91,7 +86,6 @@ void Form5::dircalc() {
         if (P > 1) P = 1;
         surface().Point((Num(500) + Num(64.4) * th).value(), (Num(2740) - Num(2240) * P).value(), colour::blue);
     }
-    if (fault) throw *fault;
 
     // An angle that no step found counts as 0.
     Label3->setCaption(QString::fromStdString(Format((Num(2) * theta3.value_or(0)).value(), "###.0")));
