@@ -55,14 +55,12 @@ void Form10::Form_Paint() {
     noise::drawSpectrumFrame(surface());
     const double k = noise::exponentFor(noise::kSeaSlope).value();
     const double ln10 = ln(Num(10)).value();
-    for (double f = noise::kSweepFrom; f <= noise::kSweepTo; f = f + noise::kSweepStep) {
-        const double D = noise::octaveDrop(f, k, ln10);
+    for (const noise::SweepStep& step : noise::sweep(k, ln10)) {
         double NL[noise::kSeaStates.size()];
         for (std::size_t i = 0; i < noise::kSeaStates.size(); ++i)
-            NL[i] = noise::seaLevel(D, noise::kSeaStates[i].offset);
-        const double x = noise::sweepX(f, ln10);
+            NL[i] = noise::seaLevel(step.D, noise::kSeaStates[i].offset);
         for (std::size_t i = 0; i < noise::kSeaStates.size(); ++i)
-            surface().Point(x, 6600 - 64 * NL[i], *kCurveColours[i]);
+            surface().Point(step.x, 6600 - 64 * NL[i], *kCurveColours[i]);
     }
 }
 

@@ -54,14 +54,12 @@ void Form11::Form_Paint() {
     noise::drawSpectrumFrame(surface());
     const double k = noise::exponentFor(noise::kShipGraphSlope).value();
     const double ln10 = ln(Num(10)).value();
-    for (double f = noise::kSweepFrom; f <= noise::kSweepTo; f = f + noise::kSweepStep) {
-        const double D = noise::octaveDrop(f, k, ln10);
+    for (const noise::SweepStep& step : noise::sweep(k, ln10)) {
         double SL[noise::kSpeeds.size()];
         for (std::size_t i = 0; i < noise::kSpeeds.size(); ++i)
-            SL[i] = noise::shipLevel(D, noise::kSpeeds[i].level);
-        const double x = noise::sweepX(f, ln10);
+            SL[i] = noise::shipLevel(step.D, noise::kSpeeds[i].level);
         for (std::size_t i = 0; i < noise::kSpeeds.size(); ++i)
-            surface().Point(x, 6600 - 32 * SL[i], *kCurveColours[i]);
+            surface().Point(step.x, 6600 - 32 * SL[i], *kCurveColours[i]);
     }
 }
 

@@ -1,5 +1,10 @@
 #include "spectrum_frame.h"
 
+#include <algorithm>
+#include <thread>
+
+#include "noise_models.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
 
@@ -67,6 +72,29 @@ void DecadeCaption::paintEvent(QPaintEvent* event) {
     const double baseline = contentsRect().top() + QFontMetricsF(fittedFont()).ascent();
     for (const Word& w : layout())
         p.drawText(QPointF(w.left, baseline), w.text);
+}
+
+std::vector<SweepStep> sweep(double k, double ln10) {
+    std::vector<double> frequencies;
+    frequencies.reserve(kSweepPoints);
+    for (double f = kSweepFrom; f <= kSweepTo; f = f + kSweepStep)
+        frequencies.push_back(f);
+
+    std::vector<SweepStep> steps(frequencies.size());
+    auto compute = [&](std::size_t from, std::size_t to) {
+        for (std::size_t i = from; i < to; ++i)
+            steps[i] = SweepStep{sweepX(frequencies[i], ln10), octaveDrop(frequencies[i], k, ln10)};
+    };
+    const std::size_t workers = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 8);
+    const std::size_t share = (frequencies.size() + workers - 1) / workers;
+    std::vector<std::thread> helpers;
+    for (std::size_t w = 1; w < workers; ++w)
+        helpers.emplace_back(compute, std::min(frequencies.size(), w * share),
+                             std::min(frequencies.size(), (w + 1) * share));
+    compute(0, std::min(frequencies.size(), share));
+    for (std::thread& t : helpers)
+        t.join();
+    return steps;
 }
 
 }  // namespace px::noise

@@ -6,6 +6,7 @@
 #include <QString>
 #include <array>
 #include <cmath>
+#include <vector>
 
 #include "controls.h"
 #include "surface.h"
@@ -29,6 +30,15 @@ inline constexpr std::size_t kFramePrimitives = 161 * 30 + 21 * 154 + 2;
 
 // The x of a frequency of the sweep: 3066.7 ln(10 f) / ln 10 + 400.  ln10 is ln(10), computed once by the caller.
 inline double sweepX(double f, double ln10) { return kDecade * std::log(10 * f) / ln10 + kLeft; }
+
+// One frequency of the sweep: its x, and its octave drop D = 20 ln(f^k) / ln 10.
+struct SweepStep {
+    double x;
+    double D;
+};
+// The whole sweep for the exponent k.  The frequencies are accumulated in order first; each one's x and drop are
+// then independent of the others and are computed on all cores, bit for bit as one after the other.
+std::vector<SweepStep> sweep(double k, double ln10);
 
 // The x of the decade lines 0.1, 1, 10 and 100 kHz.
 inline constexpr std::array<double, 4> kDecadeLines{kLeft, kLeft + kDecade, kLeft + 2 * kDecade,
