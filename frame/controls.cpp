@@ -22,8 +22,9 @@ namespace px {
 namespace {
 double gScale = 1.0 / 15.0;
 
-// The extent of the layouts: controls reach about 11 700 twips from the left and 8 700 from the top.
-constexpr double kLayoutWidth = 11700.0;
+// The extent of the layouts: controls reach 11 820 twips from the left (the cover's name) and about 8 600
+// from the top.
+constexpr double kLayoutWidth = 11850.0;
 constexpr double kLayoutHeight = 8700.0;
 // Room taken by a maximized window's title bar and borders.
 constexpr int kDecorationWidth = 8;

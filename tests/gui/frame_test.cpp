@@ -1,7 +1,9 @@
 // The frame as a user meets it: the show operation and its lifecycle, the key filter, the fault report, the
 // drawing surface, the cover and the selector.
 #include <QApplication>
+#include <QFontMetricsF>
 #include <QImage>
+#include <cmath>
 
 #include "gui_support.h"
 #include "numbers.h"
@@ -248,6 +250,19 @@ TEST_F(ScreenTest, NoCaptionIsClipped) {
             EXPECT_GE(l->fittedFont().pointSizeF(), 0.85 * l->layoutFont().pointSizeF())
                 << l->caption().toStdString();
             ++checked;
+        }
+        // The whole layout shows in the maximized window: every control, and of a label its caption (a label's
+        // box may run on past the window's edge, empty).
+        for (QWidget* w : s->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+            SCOPED_TRACE(std::string(name) + "." + w->objectName().toStdString());
+            QRect shown = w->geometry();
+            if (auto* l = qobject_cast<px::Label*>(w)) {
+                const QRectF text =
+                    QFontMetricsF(l->fittedFont())
+                        .boundingRect(QRectF(0, 0, l->width(), 1e6), Qt::TextWordWrap, l->caption());
+                shown.setWidth(std::min(shown.width(), static_cast<int>(std::ceil(text.width())) + 2));
+            }
+            EXPECT_TRUE(s->rect().contains(shown));
         }
         for (px::Button* b : s->findChildren<px::Button*>()) {
             SCOPED_TRACE(std::string(name) + "." + b->objectName().toStdString());
