@@ -239,9 +239,20 @@ Picture::Picture(QWidget* parent, const QString& name, const QString& resource, 
 Picture::~Picture() { delete renderer_; }
 
 void Picture::paintEvent(QPaintEvent*) {
+    // The picture is drawn once for its size and pixel ratio and shown from then on: a repaint of the screen
+    // around a plot need not draw the vector picture again.
+    const double ratio = devicePixelRatioF();
+    const QSize pixels(static_cast<int>(std::ceil(width() * ratio)), static_cast<int>(std::ceil(height() * ratio)));
+    if (cache_.size() != pixels) {
+        cache_ = QPixmap(pixels);
+        cache_.fill(Qt::transparent);
+        cache_.setDevicePixelRatio(ratio);
+        QPainter painter(&cache_);
+        painter.setRenderHint(QPainter::Antialiasing);
+        if (renderer_->isValid()) renderer_->render(&painter, QRectF(rect()));
+    }
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    if (renderer_->isValid()) renderer_->render(&p, QRectF(rect()));
+    p.drawPixmap(0, 0, cache_);
 }
 
 void Picture::mousePressEvent(QMouseEvent* event) {

@@ -13,6 +13,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPixmap>
 #include <QPushButton>
 #include <QString>
 #include <QStringList>
@@ -176,6 +177,7 @@ protected:
 
 private:
     QSvgRenderer* renderer_;
+    QPixmap cache_;
     bool pressed_ = false;
 };
 
