@@ -86,6 +86,20 @@ struct Look {
     Qt::Alignment align = Qt::AlignLeft;
 };
 
+// A label's text in one colour on the screen's background, and a transparent label (the drawing shows around its
+// text) in the screen's text colour or in one of its own.
+inline Look inColour(const QColor& fore) {
+    Look look;
+    look.fore = fore;
+    return look;
+}
+inline Look transparent(const QColor& fore = QColor()) {
+    Look look;
+    look.fore = fore;
+    look.transparent = true;
+    return look;
+}
+
 // ---- Controls -------------------------------------------------------------------------------------------------
 
 // A label: plain text that wraps at word boundaries inside its box, top-aligned.  Its font shrinks, only as far as

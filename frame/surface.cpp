@@ -35,6 +35,15 @@ void Surface::Circle(double x, double y, double r, const QColor& c) {
     add({Primitive::Circle, static_cast<float>(x), static_cast<float>(y), static_cast<float>(r), 0, c.rgb()});
 }
 
+void drawDottedGrid(Surface& s, const DottedGrid& g) {
+    for (int X = 0; X <= g.width; X += g.lineEveryX)
+        for (int Y = 0; Y <= g.height; Y += g.dotEveryY)
+            s.Point(g.left + X, g.top + Y);
+    for (int Y = 0; Y <= g.height; Y += g.lineEveryY)
+        for (int X = 0; X <= g.width; X += g.dotEveryX)
+            s.Point(g.left + X, g.top + Y);
+}
+
 void Surface::Clear() {
     list_.clear();
     texts_.clear();

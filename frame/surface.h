@@ -25,6 +25,17 @@ struct Primitive {
     int text = -1;  // Text: index into the surface's texts
 };
 
+// A dotted grid: vertical lines every `lineEveryX` twips across `width`, each a row of points every `dotEveryY`
+// twips down `height`; then horizontal lines every `lineEveryY`, each a row of points every `dotEveryX`.  Every
+// point in the foreground colour, at (left + X, top + Y), in this order.
+struct DottedGrid {
+    int left, top, width, height;
+    int lineEveryX, dotEveryY, lineEveryY, dotEveryX;
+};
+
+class Surface;
+void drawDottedGrid(Surface& surface, const DottedGrid& grid);
+
 class Surface {
 public:
     Surface();

@@ -6,17 +6,6 @@
 namespace px {
 
 namespace {
-Look transparent() {
-    Look look;
-    look.transparent = true;
-    return look;
-}
-Look inColour(const QColor& c) {
-    Look look;
-    look.fore = c;
-    return look;
-}
-
 // The caption of the frequency axis: the decade numbers placed by runs of blanks.
 const QString kFrequencies = QStringLiteral(" .1") + QString(40, QLatin1Char(' ')) + QStringLiteral("1") +
                              QString(37, QLatin1Char(' ')) + QStringLiteral("10") + QString(36, QLatin1Char(' ')) +

@@ -6,17 +6,6 @@
 namespace px {
 
 namespace {
-Look transparent() {
-    Look look;
-    look.transparent = true;
-    return look;
-}
-Look inColour(const QColor& c) {
-    Look look;
-    look.fore = c;
-    return look;
-}
-
 // The caption of the frequency axis: its box starts 120 twips left of the sea-noise graph's, its text three
 // blanks later.
 const QString kFrequencies = QStringLiteral("    .1") + QString(40, QLatin1Char(' ')) + QStringLiteral("1") +

@@ -7,13 +7,6 @@
 namespace px {
 
 namespace {
-// The captions over the plot are transparent, so that the grid, the curves and the marker show around them.
-Look onPlot(const QColor& fore = QColor()) {
-    Look look;
-    look.fore = fore;
-    look.transparent = true;
-    return look;
-}
 const FontSpec kFieldFont = sans(8.4);
 }  // namespace
 
@@ -22,13 +15,13 @@ Form16::Form16()
              QStringLiteral("Calcolo della portata di scoperta di un sonar attivo (propagazione normale)"),
              kDialogFont) {
     // clang-format off
-    Label18  = label("Label18", "400 dB", {0, 0, 615, 255}, onPlot());
-    Label11  = label("Label11", "Soluzione grafico numerica", {6240, 1080, 2655, 255}, sans(9.6), onPlot());
-    Label14  = label("Label14", "Attenuazione per propagazione", {7560, 1920, 4455, 255}, sans(9.6), onPlot(colour::blue));
-    Label15  = label("Label15", "Massima attenuazione consentita in base ai dati impostati", {7560, 2280, 3135, 375}, onPlot(colour::red));
-    Label20  = label("Label20", "0 dB            0", {0, 4320, 615, 375}, onPlot());
-    Label6   = label("Label6",  "distanza", {7080, 4320, 1095, 255}, onPlot());
-    Label21  = label("Label21", "50 Km", {6840, 4560, 615, 255}, onPlot());
+    Label18  = label("Label18", "400 dB", {0, 0, 615, 255}, transparent());
+    Label11  = label("Label11", "Soluzione grafico numerica", {6240, 1080, 2655, 255}, sans(9.6), transparent());
+    Label14  = label("Label14", "Attenuazione per propagazione", {7560, 1920, 4455, 255}, sans(9.6), transparent(colour::blue));
+    Label15  = label("Label15", "Massima attenuazione consentita in base ai dati impostati", {7560, 2280, 3135, 375}, transparent(colour::red));
+    Label20  = label("Label20", "0 dB            0", {0, 4320, 615, 375}, transparent());
+    Label6   = label("Label6",  "distanza", {7080, 4320, 1095, 255}, transparent());
+    Label21  = label("Label21", "50 Km", {6840, 4560, 615, 255}, transparent());
     Label16  = label("Label16", "IMPOSTAZIONE DATI:", {1560, 4680, 2055, 255}, sans(9.6));
     Label1   = label("Label1",  "Ftx(Hz)", {120, 4920, 615, 195});
     Text1    = field("Text1",   "", {840, 4920, 735, 285}, kFieldFont);
@@ -61,12 +54,7 @@ void Form16::Form_Paint() { cornice(); }
 
 // Range 0 to 50 km at 128.8 twips a km, two-way loss 0 to 400 dB at 11.2 twips a dB, origin at (500, 4480).
 void Form16::cornice() {
-    for (int X = 0; X <= 6440; X += 322)
-        for (int Y = 0; Y <= 4480; Y += 28)
-            surface().Point(X + 500, Y);
-    for (int Y = 0; Y <= 4480; Y += 224)
-        for (int X = 0; X <= 6440; X += 42)
-            surface().Point(X + 500, Y);
+    drawDottedGrid(surface(), {500, 0, 6440, 4480, 322, 28, 224, 42});
     surface().Line(500, 0, 500, 4480);
     surface().Line(500, 4480, 7100, 4480);
 }

@@ -6,15 +6,6 @@
 
 namespace px {
 
-namespace {
-// Text in one colour, on the screen's background.
-Look inColour(const QColor& c) {
-    Look look;
-    look.fore = c;
-    return look;
-}
-}  // namespace
-
 Form4::Form4()
     : Screen(QStringLiteral("Form4"), QStringLiteral("Calcolo delle perdite per propagazione"), sans(9.6)) {
     // clang-format off

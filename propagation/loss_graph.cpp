@@ -4,31 +4,23 @@
 
 namespace px {
 
-namespace {
-// The captions over the plot are transparent, so that the grid, the curves and the marker show around them.
-Look onPlot(const QColor& fore = QColor()) {
-    Look look;
-    look.fore = fore;
-    look.transparent = true;
-    return look;
-}
-}  // namespace
+namespace {}  // namespace
 
 Form14::Form14()
     : Screen(QStringLiteral("Form14"), QStringLiteral("Grafico dell'attenuazione per propagazione"), kDialogFont) {
     // clang-format off
-    Label6  = label("Label6",  "TL     100 dB  ", {15, 135, 840, 495}, onPlot());
-    Label10 = label("Label10", "Attenuazione per un solo percorso", {8160, 120, 2535, 255}, onPlot());
-    Label3  = label("Label3",  "Att. per propag. sferica ", {7095, 1095, 2445, 240}, sans(9.6), onPlot(colour::red));
-    Label4  = label("Label4",  "Att. per  propag. sferico/cilindrica ", {7095, 1695, 3525, 240}, sans(9.6), onPlot(colour::blue));
-    Label5  = label("Label5",  "60 dB            0", {15, 4750, 780, 480}, onPlot());
-    Label11 = label("Label11", "distanza", {7440, 4920, 615, 255}, onPlot());
-    Label1  = label("Label1",  "100 Km", {6720, 5040, 975, 255}, onPlot());
-    Label7  = label("Label7",  "alfa      40 dB", {120, 5700, 660, 435}, onPlot());
-    Label9  = label("Label9",  "Alfa:   Attenuazione per assorbimento (eq. di Thorp) un solo percorso  in dB/Km", {3840, 6120, 2205, 555}, onPlot(colour::black));
-    Label2  = label("Label2",  "0 dB        0", {0, 8040, 495, 375}, onPlot());
-    Label12 = label("Label12", "frequenza", {3900, 8095, 705, 195}, onPlot());
-    Label8  = label("Label8",  "100  KHz", {3480, 8280, 795, 195}, onPlot());
+    Label6  = label("Label6",  "TL     100 dB  ", {15, 135, 840, 495}, transparent());
+    Label10 = label("Label10", "Attenuazione per un solo percorso", {8160, 120, 2535, 255}, transparent());
+    Label3  = label("Label3",  "Att. per propag. sferica ", {7095, 1095, 2445, 240}, sans(9.6), transparent(colour::red));
+    Label4  = label("Label4",  "Att. per  propag. sferico/cilindrica ", {7095, 1695, 3525, 240}, sans(9.6), transparent(colour::blue));
+    Label5  = label("Label5",  "60 dB            0", {15, 4750, 780, 480}, transparent());
+    Label11 = label("Label11", "distanza", {7440, 4920, 615, 255}, transparent());
+    Label1  = label("Label1",  "100 Km", {6720, 5040, 975, 255}, transparent());
+    Label7  = label("Label7",  "alfa      40 dB", {120, 5700, 660, 435}, transparent());
+    Label9  = label("Label9",  "Alfa:   Attenuazione per assorbimento (eq. di Thorp) un solo percorso  in dB/Km", {3840, 6120, 2205, 555}, transparent(colour::black));
+    Label2  = label("Label2",  "0 dB        0", {0, 8040, 495, 375}, transparent());
+    Label12 = label("Label12", "frequenza", {3900, 8095, 705, 195}, transparent());
+    Label8  = label("Label8",  "100  KHz", {3480, 8280, 795, 195}, transparent());
     // clang-format on
     connect(Label4, &Label::clicked, this, [this] { guard([this] { Label4_Click(); }); });
 }
@@ -38,22 +30,12 @@ void Form14::Label4_Click() {}
 
 void Form14::Form_Paint() {
     // Upper frame: range 0 to 100 km, spreading loss 60 to 100 dB.
-    for (int X = 0; X <= 6440; X += 322)
-        for (int Y = 0; Y <= 4480; Y += 28)
-            surface().Point(X + 500, Y + 500);
-    for (int Y = 0; Y <= 4480; Y += 224)
-        for (int X = 0; X <= 6440; X += 42)
-            surface().Point(X + 500, Y + 500);
+    drawDottedGrid(surface(), {500, 500, 6440, 4480, 322, 28, 224, 42});
     surface().Line(500, 4980, 7100, 4980);
     surface().Line(500, 500, 500, 4980);
 
     // Lower frame, at half size: frequency 0 to 100 kHz, absorption 0 to 40 dB/km.
-    for (int X = 0; X <= 3220; X += 161)
-        for (int Y = 6000; Y <= 8240; Y += 14)
-            surface().Point(X + 500, Y);
-    for (int Y = 6000; Y <= 8240; Y += 112)
-        for (int X = 0; X <= 3220; X += 21)
-            surface().Point(X + 500, Y);
+    drawDottedGrid(surface(), {500, 6000, 3220, 2240, 161, 14, 112, 21});
     surface().Line(500, 6000, 500, 8240);
     surface().Line(500, 8240, 3880, 8240);
 

@@ -7,13 +7,6 @@
 namespace px {
 
 namespace {
-// The captions over the plot are transparent, so that the grid, the curves and the marker show around them.
-Look onPlot(const QColor& fore = QColor()) {
-    Look look;
-    look.fore = fore;
-    look.transparent = true;
-    return look;
-}
 const FontSpec kFieldFont = sans(8.4);
 }  // namespace
 
@@ -22,13 +15,13 @@ Form15::Form15()
              QStringLiteral("Calcolo della portata di scoperta di un sonar passivo (propagazione normale)"),
              kDialogFont) {
     // clang-format off
-    Label11  = label("Label11", "Soluzione grafico numerica", {6000, 1080, 2655, 255}, sans(9.6), onPlot());
-    Label14  = label("Label14", "Attenuazione per propagazione", {7200, 1800, 4455, 255}, sans(9.6), onPlot(colour::blue));
-    Label15  = label("Label15", "Massima attenuazione consentita in base ai dati impostati", {7200, 2280, 3135, 375}, onPlot(colour::red));
-    Label19  = label("Label19", "200 dB", {0, 360, 615, 255}, onPlot());
-    Label18  = label("Label18", "0 dB        0", {120, 4845, 495, 375}, onPlot());
-    Label6   = label("Label6",  "distanza", {7080, 4800, 615, 255}, onPlot());
-    Label10  = label("Label10", "100 Km", {6720, 5040, 735, 255}, onPlot());
+    Label11  = label("Label11", "Soluzione grafico numerica", {6000, 1080, 2655, 255}, sans(9.6), transparent());
+    Label14  = label("Label14", "Attenuazione per propagazione", {7200, 1800, 4455, 255}, sans(9.6), transparent(colour::blue));
+    Label15  = label("Label15", "Massima attenuazione consentita in base ai dati impostati", {7200, 2280, 3135, 375}, transparent(colour::red));
+    Label19  = label("Label19", "200 dB", {0, 360, 615, 255}, transparent());
+    Label18  = label("Label18", "0 dB        0", {120, 4845, 495, 375}, transparent());
+    Label6   = label("Label6",  "distanza", {7080, 4800, 615, 255}, transparent());
+    Label10  = label("Label10", "100 Km", {6720, 5040, 735, 255}, transparent());
     Label16  = label("Label16", "IMPOSTAZIONE DATI:", {1200, 5160, 2055, 255}, sans(9.6));
     Label1   = label("Label1",  "F1(Hz)", {120, 5400, 570, 195});
     Text1    = field("Text1",   "", {840, 5400, 735, 285}, kFieldFont);
@@ -59,12 +52,7 @@ void Form15::Form_Paint() { cornice(); }
 
 // Range 0 to 100 km at 64.4 twips a km, loss 0 to 200 dB at 22.4 twips a dB, origin at (500, 4980).
 void Form15::cornice() {
-    for (int X = 0; X <= 6440; X += 322)
-        for (int Y = 0; Y <= 4480; Y += 28)
-            surface().Point(X + 500, Y + 500);
-    for (int Y = 0; Y <= 4480; Y += 224)
-        for (int X = 0; X <= 6440; X += 42)
-            surface().Point(X + 500, Y + 500);
+    drawDottedGrid(surface(), {500, 500, 6440, 4480, 322, 28, 224, 42});
     surface().Line(500, 500, 500, 4980);
     surface().Line(500, 4980, 7100, 4980);
 }

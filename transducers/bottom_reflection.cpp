@@ -9,8 +9,7 @@ Form8::Form8()
     : Screen(QStringLiteral("Form8"),
              QStringLiteral("Misura della distanza di un bersaglio attivo mediante la riflessione dal fondo"),
              sans(9.6)) {
-    Look red;
-    red.fore = colour::red;
+    const Look red = inColour(colour::red);
     // clang-format off
     Label5   = label("Label5", "Impostazione dati:", {240, 0, 3135, 495}, sans(13.2));
     Label1   = label("Label1", "Profondità  (h)       metri", {120, 600, 1575, 495});

@@ -13,8 +13,7 @@ namespace px {
 Form5::Form5()
     : Screen(QStringLiteral("Form5"), QStringLiteral("Calcoli sulla direttività di un trasduttore circolare"),
              sans(9.6)) {
-    Look red;
-    red.fore = colour::red;
+    const Look red = inColour(colour::red);
     // clang-format off
     Label5   = label("Label5", "Impostazione dati:", {7440, 1200, 2535, 375}, sans(13.2));
     Label1   = label("Label1", "Freq. KHz", {7440, 1800, 1095, 255});

@@ -8,8 +8,7 @@
 namespace px {
 
 Form6::Form6() : Screen(QStringLiteral("Form6"), QStringLiteral("Calcolo direttività base lineare"), sans(9.6)) {
-    Look red;
-    red.fore = colour::red;
+    const Look red = inColour(colour::red);
     // clang-format off
     Label5   = label("Label5", "Impostazione dati:", {7320, 1200, 3255, 375}, sans(13.2));
     Label1   = label("Label1", "Freq. KHz", {7200, 1680, 1095, 255});
