@@ -53,20 +53,20 @@ QRect toPixels(double left, double top, double width, double height) {
 }
 }  // namespace twips
 
-QFont qtFont(const FontSpec& spec) {
+QFont qtFont(const FontSpec& wanted) {
     QFont font;
     // Substitutes with close metrics: Liberation Sans stands for MS Sans Serif, DejaVu Sans (drawn after the same
     // model) for Verdana.
-    if (spec.face == Face::Verdana)
+    if (wanted.face == Face::Verdana)
         font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Verdana"), QStringLiteral("sans-serif")});
     else
         font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("DejaVu Sans"),
                           QStringLiteral("sans-serif")});
     font.setStyleHint(QFont::SansSerif);
-    font.setBold(spec.bold);
+    font.setBold(wanted.bold);
     font.setHintingPreference(QFont::PreferNoHinting);
     // A point is 20 twips; the size in pixels follows the layout's scale.
-    const double pixels = spec.points * 20.0 * gScale;
+    const double pixels = wanted.points * 20.0 * gScale;
     const double dpi =
         QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->logicalDotsPerInchY() : 96;
     font.setPointSizeF(std::max(1.0, pixels * 72.0 / dpi));

@@ -51,8 +51,8 @@ struct FontSpec {
 inline constexpr FontSpec kDialogFont{Face::SansSerif, 8.0, false};
 constexpr FontSpec sans(double points) { return FontSpec{Face::SansSerif, points, true}; }
 constexpr FontSpec verdana(double points) { return FontSpec{Face::Verdana, points, true}; }
-// The Qt font of a spec at the current scale.
-QFont qtFont(const FontSpec& spec);
+// The Qt font of a layout font at the current scale.
+QFont qtFont(const FontSpec& wanted);
 
 // ---- Colours --------------------------------------------------------------------------------------------------
 

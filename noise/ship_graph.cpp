@@ -1,7 +1,7 @@
 #include "ship_graph.h"
 
+#include "graph_frame.h"
 #include "noise_models.h"
-#include "spectrum_frame.h"
 
 namespace px {
 

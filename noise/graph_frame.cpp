@@ -1,4 +1,4 @@
-#include "spectrum_frame.h"
+#include "graph_frame.h"
 
 #include <algorithm>
 #include <thread>
