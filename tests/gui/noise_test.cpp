@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "graph_frame.h"
 #include "gui_support.h"
 #include "noise_models.h"
 #include "numbers.h"
-#include "spectrum_frame.h"
 
 namespace {
 
