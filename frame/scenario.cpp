@@ -146,6 +146,15 @@ std::string jsonString(const std::string& s) {
     return out + "\"";
 }
 
+std::string jsonArray(const std::vector<std::string>& items) {
+    std::string out = "[";
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (i > 0) out += ',';
+        out += jsonString(items[i]);
+    }
+    return out + "]";
+}
+
 std::vector<std::string> splitCommand(const std::string& line) {
     std::vector<std::string> words;
     std::size_t i = 0;
@@ -450,32 +459,23 @@ std::string Scenario::execute(const std::string& line) {
         if (r->checked) out += std::string(",\"checked\":") + (*r->checked ? "true" : "false");
         return out + "}";
     }
-    if (cmd == "screens") {
-        std::string out = "{\"screens\":[";
-        const auto names = screens();
-        for (std::size_t i = 0; i < names.size(); ++i)
-            out += (i ? "," : "") + jsonString(names[i]);
-        return out + "]}";
-    }
+    if (cmd == "screens") return "{\"screens\":" + jsonArray(screens()) + "}";
     if (cmd == "drawing" && need(1)) {
         auto d = drawing(arg(1), arg(2));
         if (!d) return error(lastError_);
         std::string out = "{\"screen\":" + jsonString(arg(1)) + ",\"points\":{";
         bool first = true;
         for (const auto& [c, n] : d->points) {
-            out += (first ? "" : ",") + jsonString(c) + ":" + std::to_string(n);
+            if (!first) out += ',';
+            out += jsonString(c);
+            out += ':';
+            out += std::to_string(n);
             first = false;
         }
         return out + "},\"lines\":" + std::to_string(d->lines) + ",\"circles\":" + std::to_string(d->circles) +
                ",\"texts\":" + std::to_string(d->texts) + "}";
     }
-    if (cmd == "faults") {
-        std::string out = "{\"faults\":[";
-        const auto list = faults();
-        for (std::size_t i = 0; i < list.size(); ++i)
-            out += (i ? "," : "") + jsonString(list[i]);
-        return out + "]}";
-    }
+    if (cmd == "faults") return "{\"faults\":" + jsonArray(faults()) + "}";
     return error("unknown command or missing arguments: " + line);
 }
 

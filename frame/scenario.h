@@ -81,5 +81,7 @@ private:
 std::vector<std::string> splitCommand(const std::string& line);
 // A string as a JSON string literal.
 std::string jsonString(const std::string& text);
+// Strings as a JSON array of string literals.
+std::string jsonArray(const std::vector<std::string>& items);
 
 }  // namespace px
