@@ -19,4 +19,17 @@ double pistonIntegral(double x);
 // Each sum is computed exactly as pistonIntegral computes it, so the results are the same bit for bit.
 void pistonIntegrals(std::span<const double> xs, std::span<double> out);
 
+// A quick estimate of the sum for x, with a bound that the exact sum (pistonIntegral) is sure to lie within:
+// |pistonIntegral(x) - j| <= bound.  The terms are the same, but the cosine is a polynomial of its own and the
+// terms are added in another order, so the estimate is several times quicker than the exact sum.  It serves
+// wherever the result it leads to is the same for every value within the bound; elsewhere the exact sum is
+// taken.  For |x| beyond the range the estimate is made for, the bound is infinite.
+struct PistonEstimate {
+    double j;
+    double bound;
+};
+PistonEstimate pistonEstimate(double x);
+// The estimates for every x of `xs` into `out`, spread over the processor's cores.
+void pistonEstimates(std::span<const double> xs, std::span<PistonEstimate> out);
+
 }  // namespace px

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "gui_support.h"
+#include "numbers.h"
 #include "piston.h"
 
 namespace {
@@ -198,6 +199,76 @@ TEST(PistonIntegral, EveryAngleIsTheSumAddedTermByTermInOrder) {
         ASSERT_EQ(js[i], reference(xs[i]));  // bit for bit
         ASSERT_EQ(px::pistonIntegral(xs[i]), js[i]);
     }
+}
+
+// The disc's pattern as the procedure gives it, angle after angle with the exact sum: the widths and every point
+// as the surface stores it.  The screen takes a quick estimate of the sums wherever it settles the result; what
+// the user sees must be this, point for point.
+struct DiscPattern {
+    std::vector<float> ys;
+    double theta3 = 0, theta6 = 0;
+};
+
+DiscPattern discPattern(double f, double D) {
+    DiscPattern out;
+    const double lambda = 1.53 / f;
+    for (double theta = 0.1; theta <= 100; theta = theta + 0.1) {
+        const double x = std::sin((theta * 3.14159) / 180) * ((3.14159 * D) / lambda);
+        const double J = px::pistonIntegral(x);
+        const double x2 = std::sin(theta * (3.14159 / 180)) * ((D * 3.14159) / lambda);
+        double P = (2 * J) / x2;
+        if (0.68 < P && P < 0.707) out.theta3 = theta;
+        if (0.48 < P && P < 0.5) out.theta6 = theta;
+        if (P > 1) P = 1;
+        out.ys.push_back(static_cast<float>(2740 - 2240 * P));
+    }
+    return out;
+}
+
+struct DiscCase {
+    const char* name;
+    double f, D;
+};
+
+class DiscShortcutTest : public CalculatorTest, public testing::WithParamInterface<DiscCase> {};
+
+TEST_P(DiscShortcutTest, EveryPointAndWidthIsTheExactSumsOne) {
+    const DiscCase& c = GetParam();
+    calcolo("Form5", {{"Text1", QString::number(c.f, 'g', 17).toStdString()},
+                      {"Text2", QString::number(c.D, 'g', 17).toStdString()}});
+    const DiscPattern want = discPattern(c.f, c.D);
+    const auto drawn = blue("Form5");
+    ASSERT_EQ(drawn.size(), want.ys.size());
+    for (std::size_t i = 0; i < drawn.size(); ++i)
+        ASSERT_EQ(drawn[i].y1, want.ys[i]) << "angle " << i + 1;
+    EXPECT_EQ(ui.text("Form5.Label3"), px::Format(2 * want.theta3, "###.0"));
+    EXPECT_EQ(ui.text("Form5.Label9"), px::Format(2 * want.theta6, "###.0"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Discs, DiscShortcutTest,
+                         testing::Values(DiscCase{"Initial", 1, 1}, DiscCase{"TenKilohertz", 10, 1},
+                                         DiscCase{"SmallDisc", 1, 0.01}, DiscCase{"NarrowBeam", 100, 0.5},
+                                         DiscCase{"NarrowerBeam", 100, 0.2}, DiscCase{"NegativeDiameter", 10, -1},
+                                         DiscCase{"TinyNegativeDisc", 1, -0.01}, DiscCase{"BothNegative", -10, -1},
+                                         DiscCase{"Odd", 37, 0.77}, DiscCase{"Wide", 0.3, 3},
+                                         DiscCase{"ManyLobes", 250, 1.3}, DiscCase{"Huge", 4000, 60}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The estimate's bound holds: the exact sum lies within it, over the whole range the estimate is made for; beyond
+// that range the bound is infinite.
+TEST(PistonEstimate, TheExactSumLiesWithinTheBound) {
+    for (double x = -120; x <= 120; x += 0.37) {
+        SCOPED_TRACE(x);
+        const px::PistonEstimate e = px::pistonEstimate(x);
+        ASSERT_LE(std::fabs(px::pistonIntegral(x) - e.j), e.bound);
+        ASSERT_LT(e.bound, 1e-10);
+    }
+    for (double x : {1e-300, 5e-7, 3141.5926, -77777.7, 99999.0}) {
+        const px::PistonEstimate e = px::pistonEstimate(x);
+        EXPECT_LE(std::fabs(px::pistonIntegral(x) - e.j), e.bound) << x;
+    }
+    EXPECT_TRUE(std::isinf(px::pistonEstimate(2e5).bound));
+    EXPECT_TRUE(std::isinf(px::pistonEstimate(std::nan("")).bound));
 }
 
 // ---- Rectangular source ----------------------------------------------------------------------------------------
