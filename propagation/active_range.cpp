@@ -66,10 +66,7 @@ void Form16::calcoloportata() {
     surface().Clear();
     cornice();
 
-    double k = 0;
-    if (Combo1->text() == QStringLiteral("Sferica")) k = kSpherical;
-    if (Combo1->text() == QStringLiteral("Sfer.cil.")) k = kSphericalCylindrical;
-    if (k == 0) k = kSpherical;
+    const double k = detectionSpreading(Combo1->utf8());
 
     const Num Ftx = Val(Text1->utf8());
     const Num Bwrx = Val(Text2->utf8());

@@ -31,4 +31,13 @@ std::optional<double> RangeSolution::loss() const {
     return std::nullopt;
 }
 
+double detectionSpreading(std::string_view choice) {
+    // k starts unset; each item is tested in turn; still unset means spherical.
+    double k = 0;
+    if (choice == "Sferica") k = kSpherical;
+    if (choice == "Sfer.cil.") k = kSphericalCylindrical;
+    if (k == 0) k = kSpherical;
+    return k;
+}
+
 }  // namespace px::propagation

@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <optional>
+#include <string_view>
 
 #include "numbers.h"
 
@@ -16,6 +17,10 @@ namespace px::propagation {
 // Spreading factors: 20 dB a decade for spherical spreading, 10 for the spherical/cylindrical law.
 inline constexpr double kSpherical = 20.0;
 inline constexpr double kSphericalCylindrical = 10.0;
+
+// The spreading factor that the detection-range screens' choice box selects: "Sferica" gives 20, "Sfer.cil."
+// gives 10, and any other text (the box opens on "Propagazione", which is no item) gives 20.
+double detectionSpreading(std::string_view choice);
 
 // log10(x) as ln(x)/ln(10); x <= 0 throws InvalidArgument.
 Num decimalLog(Num x);

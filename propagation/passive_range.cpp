@@ -63,10 +63,7 @@ void Form15::calcoloportata() {
     surface().Clear();
     cornice();
 
-    double k = 0;
-    if (Combo1->text() == QStringLiteral("Sferica")) k = kSpherical;
-    if (Combo1->text() == QStringLiteral("Sfer.cil.")) k = kSphericalCylindrical;
-    if (k == 0) k = kSpherical;
+    const double k = detectionSpreading(Combo1->utf8());
 
     const Num F1 = Val(Text1->utf8());
     const Num F2 = Val(Text2->utf8());
