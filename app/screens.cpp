@@ -1,6 +1,7 @@
 #include <QtGlobal>
 
 #include "catalogue.h"
+#include "correlation.h"
 #include "frame_screens.h"
 #include "noise.h"
 #include "propagation.h"
@@ -15,5 +16,6 @@ void registerAllScreens() {
     registerNoiseScreens();
     registerPropagationScreens();
     registerTransducerScreens();
+    registerCorrelationScreens();
 }
 }  // namespace px

@@ -59,10 +59,13 @@ QFont qtFont(const FontSpec& wanted) {
     // model) for Verdana.
     if (wanted.face == Face::Verdana)
         font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Verdana"), QStringLiteral("sans-serif")});
+    else if (wanted.face == Face::Courier)
+        font.setFamilies({QStringLiteral("Liberation Mono"), QStringLiteral("Courier New"),
+                          QStringLiteral("DejaVu Sans Mono"), QStringLiteral("monospace")});
     else
         font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("DejaVu Sans"),
                           QStringLiteral("sans-serif")});
-    font.setStyleHint(QFont::SansSerif);
+    font.setStyleHint(wanted.face == Face::Courier ? QFont::Monospace : QFont::SansSerif);
     font.setBold(wanted.bold);
     font.setHintingPreference(QFont::PreferNoHinting);
     // A point is 20 twips; the size in pixels follows the layout's scale.
@@ -289,6 +292,21 @@ CheckBox::CheckBox(QWidget* parent, const QString& name, const QString& caption,
     place(this, name, where);
     setFont(qtFont(font));
     setAccessibleName(caption);
+}
+
+Shape::Shape(QWidget* parent, const QString& name, Rect where) : QWidget(parent) {
+    place(this, name, where);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setFocusPolicy(Qt::NoFocus);
+    setAccessibleName(name);
+}
+
+void Shape::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setPen(QPen(palette().color(QPalette::WindowText), 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 }  // namespace px

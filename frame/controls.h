@@ -39,8 +39,8 @@ int toPixels(double twips);
 QRect toPixels(double left, double top, double width, double height);
 }  // namespace twips
 
-// The two faces the layouts name.  Each maps to an installed substitute with close metrics.
-enum class Face { SansSerif, Verdana };
+// The faces the layouts name.  Each maps to an installed substitute with close metrics.
+enum class Face { SansSerif, Verdana, Courier };
 
 struct FontSpec {
     Face face = Face::SansSerif;
@@ -215,6 +215,16 @@ class CheckBox : public QCheckBox {
     Q_OBJECT
 public:
     CheckBox(QWidget* parent, const QString& name, const QString& caption, Rect place, FontSpec font);
+};
+
+// A rectangle outline in the text colour, drawn over the screen's drawing; clicks pass through it.
+class Shape : public QWidget {
+    Q_OBJECT
+public:
+    Shape(QWidget* parent, const QString& name, Rect place);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 };
 
 }  // namespace px

@@ -1,6 +1,7 @@
 #include "frame_screens.h"
 
 #include "cover.h"
+#include "selector.h"
 
 namespace px {
 void registerFrameScreens() {

@@ -159,6 +159,17 @@ Picture* Screen::logo(const QString& name, double width, double height) {
     return picture(name, QStringLiteral(":/logo.svg"), Rect{9600, 0, width, height});
 }
 
+namespace runs {
+namespace {
+int gActive = 0;
+}
+void begin() { ++gActive; }
+void end() {
+    if (gActive > 0) --gActive;
+}
+int active() { return gActive; }
+}  // namespace runs
+
 // ---- Registry and the show operation ----------------------------------------------------------------------------
 
 namespace screens {

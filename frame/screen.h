@@ -86,6 +86,14 @@ private:
     bool painting_ = false;
 };
 
+// Work that runs from the event loop a step at a time, after its handler has returned (the workbench's animated
+// simulation).  The driver waits until none is active before it answers a command.
+namespace runs {
+void begin();
+void end();
+int active();
+}  // namespace runs
+
 // The registry of screens, and the show operation.
 namespace screens {
 using Factory = std::function<Screen*()>;

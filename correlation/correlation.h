@@ -1,0 +1,6 @@
+#pragma once
+
+namespace px {
+// Registers the correlation workbench.
+void registerCorrelationScreens();
+}  // namespace px

@@ -1,0 +1,311 @@
+#include "workbench.h"
+
+#include "numbers.h"
+
+namespace px {
+
+namespace {
+const FontSpec kBold{Face::SansSerif, 8.0, true};
+// The data fields, relative to Frame1: caption label and box of each row, at a pitch of about 500 twips for the
+// first four; fields 5 and 6 follow at 480, so that the last ends where txtdigits7, outside the frame, begins.
+// A caption label reaches from its left to its box, two lines high: the captions the processes set
+// ("F.scala(microS.)", "s/n ingresso (db)") need more than the 435 twips of a "Dato" caption.
+struct FieldRow {
+    const char* label;
+    const char* box;
+    Rect caption, field;
+};
+constexpr FieldRow kRows[6] = {
+    {"Label1", "txtdigits1", {510, 240, 1140, 450}, {1680, 240, 735, 285}},
+    {"Label3", "txtdigits2", {480, 740, 1170, 450}, {1680, 750, 735, 285}},
+    {"Label4", "txtdigits3", {480, 1240, 1170, 450}, {1680, 1245, 735, 285}},
+    {"Label5", "txtdigits4", {480, 1740, 1170, 450}, {1680, 1755, 735, 285}},
+    {"Label6", "txtdigits5", {480, 2220, 1170, 450}, {1680, 2235, 735, 285}},
+    {"Label8", "txtdigits6", {480, 2700, 1170, 300}, {1680, 2715, 735, 285}},
+};
+// At most six characters in each field of the frame.
+constexpr int kFieldLength = 6;
+
+// The setup of each curve process: the captions of fields 1 … 6, the picture shown, Label10's caption, and
+// whether Label2 is shown.
+struct CurveSetup {
+    Form12::Process process;
+    const char* captions[6];
+    int picture;  // 1, 2 or 3: Image1, Image2, Image3
+    const char* axis;
+    bool example;
+};
+const CurveSetup kCurveSetups[] = {
+    {Form12::AnalFtc, {"F  (Hz)", "F.scala(microS.)", "tc (microS.)", "Dato4", "Dato5", "Dato6"}, 2, ">t", true},
+    {Form12::AnalF1F2tc, {"F1  (Hz)", "F2  (Hz)", "F.scala(microS.)", "tc (microS.)", "", ""}, 2, ">t", true},
+    {Form12::AnalFad, {"F  (Hz)", "Fondo scala (X°)", "BRQ  (a°)", "Base d(mt)", "Dato5", "Dato6"}, 1, ">a°", true},
+    {Form12::AnalF1F2ad,
+     {"F1  (Hz)", "F2  (Hz)", "Fondo scala (x°)", "BRQ  (a°)", "Base d(mt)", "Dato6"},
+     1,
+     ">a°",
+     false},
+    {Form12::DigFtc, {"F  (Hz)", "F.scala(microS.)", "tc (microS.)", "Dato4", "Dato5", "Dato6"}, 2, ">t", false},
+    {Form12::DigF1F2tc,
+     {"F1  (Hz)", "F2  (Hz)", "F.scala(microS.)", "tc (microS.)", "Dato5", "Dato6"},
+     2,
+     ">t",
+     false},
+    {Form12::DigNoisy,
+     {"F1  (Hz)", "F2  (Hz)", "F.scala(microS.)", "tc (microS.)", "s/n ingresso (db)", "rc(Sec.)"},
+     2,
+     ">t",
+     false},
+    {Form12::DigQuadrature,
+     {"F1  (Hz)", "F2  (Hz)", "F.scala(microS.)", "tc (microS.)", "Dato5", "Dato6"},
+     2,
+     ">t",
+     false},
+};
+
+bool isCurve(Form12::Process p) { return p >= Form12::AnalFtc && p <= Form12::DigQuadrature; }
+}  // namespace
+
+const QStringList& Form12::processNames() {
+    static const QStringList names = {
+        QStringLiteral("ANAL. C = f(F,tc)"),
+        QStringLiteral("ANAL. C = f(F1,F2,tc)"),
+        QStringLiteral("ANAL. C = f(F,a°,d)"),
+        QStringLiteral("DIG. C = f(F,tc)"),
+        QStringLiteral("DIG. C = f(F1,F2,tc)"),
+        QStringLiteral("ANAL. C = f(F1,F2,a°,d)"),
+        QStringLiteral("DIG. C = f(F1,F2,tc,s/n,rc)"),
+        QStringLiteral("DIG. HC = f(F1,F2,tc)"),
+        QStringLiteral("CORR.PANORAMICA"),
+        QStringLiteral("ALGORITMI SISTEMI DIG."),
+        QStringLiteral("SIMULAZIONE DINAMICA"),
+        QStringLiteral("CORR. BLOCCHI  NUMERICI"),
+    };
+    return names;
+}
+
+const QStringList& Form12::algorithmNames() {
+    static const QStringList names = {
+        QStringLiteral("Si/Ni(dB) = f[Sux(Vcc.);Ving.(Veff)]"),
+        QStringLiteral("Si/Ni(dB) = f[d(roc); RC(Sec.);BW(Hz)]"),
+        QStringLiteral("Sux(Vcc) = f[(Si/Ni)dB]"),
+        QStringLiteral("Nux(Veff) = f[RC(Sec.);BW(Hz)]"),
+        QStringLiteral("Sux/Nux(dB) = f[Si/Ni(dB); RC(Sec.);BW(Hz)]"),
+        QStringLiteral("RC(Sec.) = f[Nux(Veff.);BW(Hz)]"),
+        QStringLiteral("d(roc) = f[RC(Sec.);Si/Ni(dB);BW(Hz)]"),
+    };
+    return names;
+}
+
+Form12::Form12()
+    : Screen(QStringLiteral("Form12"), QStringLiteral("Metodi di correlazione per l'acustica subacquea")),
+      clock_(systemTimeOfDay()),
+      random_(std::make_unique<LinearUniform>()) {
+    Look grey;
+    grey.back = colour::lightGrey;
+    Look white;
+    white.back = colour::white;
+    white.fore = colour::black;
+    // clang-format off
+    Picture1 = logo("Picture1", 2295, 1095);
+    Label11  = label("Label11", "C = +1", {6015, 0, 465, 195}, transparent());
+    Label14  = label("Label14", "C = f(Si/Ni)", {5520, 480, 1320, 300}, kBold);
+    Image1   = picture("Image1", ":/diagram_angle.svg", {6720, 1200, 3216, 3972});
+    Image2   = picture("Image2", ":/diagram_delay.svg", {6720, 1200, 3468, 3804});
+    Image3   = picture("Image3", ":/diagram_digital.svg", {6720, 1200, 3648, 4248});
+    Shape2   = new Shape(this, "Shape2", {6840, -120, 4500, 6615});
+    Label10  = label("Label10", ">x", {6120, 2130, 165, 195}, transparent());
+    Label12  = label("Label12", "C =  -1", {6015, 4395, 570, 195}, transparent());
+    Label7   = label("Label7", "  SELEZIONE    PROCESSO", {2640, 4680, 3945, 360}, kBold, grey);
+    Frame1   = new GroupFrame(this, "Frame1", "Ingresso dati", {0, 4800, 2535, 3735}, kDialogFont);
+    Combo1   = choice("Combo1", QString(), processNames(), {2640, 5160, 3945, 360}, kDialogFont, false);
+    Command2 = button("Command2", "Convalida dati", {2640, 5640, 1215, 495}, kDialogFont);
+    Command1 = button("Command1", "Calcolo", {4200, 5640, 1215, 495}, kDialogFont);
+    Check1   = new CheckBox(this, "Check1", "Compara   grafici", {5520, 6120, 1395, 375}, kDialogFont);
+    Label2   = label("Label2", QStringLiteral("Esempio di calcolo:                     Per un segnale in banda                F1 = 1000 Hz; F2 = 3000 Hz  ed un ritardo tc = 500 microSec.               si seleziona la funzione                     ANAL.C = f(F1,F2,tc) ;  si imposta un fondo scala ad un tempo pari a:  Fs = 1/F1 = 1/1000 =  1000 microSec."), {2640, 6360, 2535, 1815}, inColour(colour::blue));
+    Label13  = label("Label13", "SELEZIONE ALGORITMI PER SISTEMI DIGITALI", {5280, 6840, 5400, 240}, FontSpec{Face::Courier, 12, true});
+    List1    = new ListBox(this, "List1", algorithmNames(), {5400, 7080, 5655, 1392}, kDialogFont);
+    Label15  = label("Label15", " t  ", {10560, 7320, 330, 300}, kBold);
+    txtdigits7 = field("txtdigits7", QString(), {1680, 7800, 735, 285}, kBold, kWorkbenchKeys);
+    // clang-format on
+    for (std::size_t i = 0; i < 6; ++i) {
+        const FieldRow& row = kRows[i];
+        captions_[i] =
+            new Label(Frame1, row.label, QStringLiteral("Dato%1").arg(i + 1), row.caption, kDialogFont, Look{});
+        fields_[i] = new NumericField(Frame1, row.box, QString(), row.field, kBold, kWorkbenchKeys, kFieldLength);
+    }
+    fields_[6] = txtdigits7;
+    Label1 = captions_[0], Label3 = captions_[1], Label4 = captions_[2];
+    Label5 = captions_[3], Label6 = captions_[4], Label8 = captions_[5];
+    txtdigits1 = fields_[0], txtdigits2 = fields_[1], txtdigits3 = fields_[2];
+    txtdigits4 = fields_[3], txtdigits5 = fields_[4], txtdigits6 = fields_[5];
+
+    QPalette pal = Combo1->palette();
+    pal.setColor(QPalette::Base, colour::white);
+    pal.setColor(QPalette::Button, colour::white);
+    pal.setColor(QPalette::Text, colour::black);
+    pal.setColor(QPalette::ButtonText, colour::black);
+    Combo1->setPalette(pal);
+    Combo1->setCurrentIndex(-1);  // no process picked at start
+
+    for (QWidget* hidden :
+         std::initializer_list<QWidget*>{Label14, Image1, Image2, Image3, Shape2, Label13, List1, Label15})
+        hidden->hide();
+
+    connect(Combo1, &QComboBox::activated, this, [this] { guard([this] { Combo1_Click(); }); });
+    connect(List1, &QListWidget::itemClicked, this, [this] { guard([this] { List1_Click(); }); });
+    onClick(Command1, &Form12::Command1_Click);
+    onClick(Command2, &Form12::Command2_Click);
+    tabOrder({Combo1, txtdigits1, txtdigits2, txtdigits3, txtdigits4, txtdigits5, txtdigits6, txtdigits7, Command2,
+              Command1, Check1, List1});
+}
+
+Form12::~Form12() = default;
+
+void Form12::setChance(std::unique_ptr<TimeOfDay> clock, std::unique_ptr<Uniform> random) {
+    clock_ = std::move(clock);
+    random_ = std::move(random);
+}
+
+Form12::Process Form12::process() const {
+    const int i = static_cast<int>(processNames().indexOf(Combo1->currentText()));
+    return i < 0 ? None : static_cast<Process>(i + 1);
+}
+
+int Form12::algorithm() const { return static_cast<int>(algorithmNames().indexOf(List1->text())); }
+
+double Form12::value(int n) const { return Val(field(n)->utf8()); }
+
+void Form12::Form_Paint() { drawPlotFrame(); }
+
+void Form12::drawPlotFrame() {
+    drawDottedGrid(surface(), DottedGrid{0, 0, 6440, 4480, 322, 28, 224, 42});
+    surface().Line(0, 2240, 6600, 2240);
+    surface().Line(0, 0, 0, 4480);
+}
+
+void Form12::cancellaTEXTBOX() {
+    if (!comparing()) surface().Clear();
+    if (!comparing()) drawPlotFrame();
+    for (int n = 1; n <= 4; ++n)
+        field(n)->setText(QString());
+}
+
+void Form12::cancellaTEXTBOX1() {
+    surface().Clear();
+    if (!comparing()) surface().Clear();
+    for (int n = 1; n <= 4; ++n)
+        field(n)->setText(QString());
+}
+
+// ---- Dispatch -------------------------------------------------------------------------------------------------
+
+void Form12::Combo1_Click() {
+    const Process p = process();
+    if (isCurve(p)) {
+        setupCurve(p);
+        if (p != DigQuadrature) txtdigits7->show();
+    } else if (p == Panorama) {
+        screens::show(QStringLiteral("Form2"));
+    } else if (p == Algorithms) {
+        setupAlgorithmMode();
+    } else if (p == Simulation) {
+        simdpredisp();
+    }
+}
+
+void Form12::Command2_Click() {
+    const Process p = process();
+    if (isCurve(p)) validateCurve(p);
+    // The selected algorithm takes its fields over whatever the process.
+    if (const int a = algorithm(); a >= 0) validateAlgorithm(a);
+    if (process() == Simulation) tabella();
+    if (process() == Blocks) cornumerica2();
+}
+
+void Form12::Command1_Click() {
+    const Process p = process();
+    if (isCurve(p)) {
+        runCurve(p);
+    } else if (p == Algorithms) {
+        if (const int a = algorithm(); a >= 0) computeAlgorithm(a);
+    } else if (p == Simulation) {
+        prova();
+    } else if (p == Blocks) {
+        cornumerica1();
+    }
+}
+
+void Form12::List1_Click() {
+    if (process() != Algorithms) return;
+    if (const int a = algorithm(); a >= 0) setupAlgorithm(a);
+}
+
+// ---- Setups and validations of the curves -----------------------------------------------------------------------
+
+void Form12::setupCurve(Process p) {
+    cancellaTEXTBOX();
+    for (const CurveSetup& s : kCurveSetups) {
+        if (s.process != p) continue;
+        for (int n = 1; n <= 6; ++n)
+            caption(n)->setCaption(QString::fromUtf8(s.captions[n - 1]));
+        for (Label* l : {Label10, Label11, Label12})
+            l->show();
+        Label10->setCaption(QString::fromUtf8(s.axis));
+        Label11->setCaption(QStringLiteral("C = +1"));
+        Label12->setCaption(QStringLiteral("C = -1"));
+        List1->hide();
+        Label13->hide();
+        Shape2->hide();
+        Check1->show();
+        Label14->hide();
+        Label15->hide();
+        if (s.example) Label2->show();
+        Image1->setVisible(s.picture == 1);
+        Image2->setVisible(s.picture == 2);
+        Image3->setVisible(s.picture == 3);
+    }
+}
+
+void Form12::validateCurve(Process p) {
+    switch (p) {
+        case AnalFtc:
+        case DigFtc:
+            wv.F = value(1), wv.FS = value(2), wv.tc = value(3);
+            break;
+        case AnalF1F2tc:
+        case DigF1F2tc:
+        case DigQuadrature:
+            wv.F1 = value(1), wv.F2 = value(2), wv.FS = value(3), wv.tc = value(4);
+            break;
+        case AnalFad:
+            wv.F = value(1), wv.FSa = value(2), wv.BRQ = value(3), wv.D = value(4);
+            break;
+        case AnalF1F2ad:
+            wv.F1 = value(1), wv.F2 = value(2), wv.FSa = value(3), wv.BRQ = value(4), wv.D = value(5);
+            break;
+        case DigNoisy:
+            wv.F1 = value(1), wv.F2 = value(2), wv.FS = value(3), wv.tc = value(4), wv.SN = value(5);
+            wv.RC = value(6), wv.K = value(7);
+            break;
+        default:
+            break;
+    }
+}
+
+void Form12::setupAlgorithmMode() {
+    cancellaTEXTBOX1();
+    for (int n = 1; n <= 6; ++n)
+        caption(n)->setCaption(QStringLiteral("Dato%1").arg(n));
+    for (Label* l : {Label10, Label11, Label12})
+        l->setCaption(QStringLiteral("   "));
+    surface().Clear();
+    List1->show();
+    Label13->show();
+    Image1->hide();
+    Image2->hide();
+    Image3->show();
+    Label14->hide();
+    Label15->hide();
+}
+
+}  // namespace px

@@ -1,0 +1,134 @@
+// Form12, the correlation workbench: one screen, twelve processes picked from a list, a panel of data fields that
+// "Convalida dati" takes over into the shared working values, and "Calcolo" that draws a correlation curve on the
+// dotted plot frame, prints a report, animates the digital correlator or correlates two blocks of numbers.
+//
+// The screen (layout, dispatch, setups, validations of the curves, the two clearing operations, the plot frame)
+// lives in workbench.cpp; each family of processes defines its own procedures in its own file: curves.cpp,
+// algorithms.cpp, simulation.cpp, blocks.cpp.
+#pragma once
+
+#include <array>
+#include <memory>
+
+#include "blocks.h"
+#include "chance.h"
+#include "screen.h"
+#include "simulation.h"
+#include "working_values.h"
+
+namespace px {
+
+class Form12 : public Screen {
+    Q_OBJECT
+public:
+    // The processes of the list, numbered as the handlers know them (0: none picked).
+    enum Process {
+        None = 0,
+        AnalFtc = 1,        // "ANAL. C = f(F,tc)"
+        AnalF1F2tc = 2,     // "ANAL. C = f(F1,F2,tc)"
+        AnalFad = 3,        // "ANAL. C = f(F,a°,d)"
+        DigFtc = 4,         // "DIG. C = f(F,tc)"
+        DigF1F2tc = 5,      // "DIG. C = f(F1,F2,tc)"
+        AnalF1F2ad = 6,     // "ANAL. C = f(F1,F2,a°,d)"
+        DigNoisy = 7,       // "DIG. C = f(F1,F2,tc,s/n,rc)"
+        DigQuadrature = 8,  // "DIG. HC = f(F1,F2,tc)"
+        Panorama = 9,       // "CORR.PANORAMICA"
+        Algorithms = 10,    // "ALGORITMI SISTEMI DIG."
+        Simulation = 11,    // "SIMULAZIONE DINAMICA"
+        Blocks = 12,        // "CORR. BLOCCHI  NUMERICI"
+    };
+    static const QStringList& processNames();
+    static const QStringList& algorithmNames();
+
+    Form12();
+    ~Form12() override;
+
+    // Handlers.
+    void Combo1_Click();
+    void Command1_Click();
+    void Command2_Click();
+    void List1_Click();
+
+    // The process whose name the list shows now, and the algorithm (0 … 6) the algorithm list shows, or -1.
+    Process process() const;
+    int algorithm() const;
+
+    // The clearing operations: with the frame drawn again unless comparing, and without a frame.
+    void cancellaTEXTBOX();
+    void cancellaTEXTBOX1();
+    // The dotted plot frame and its two axes, in the foreground colour.
+    void drawPlotFrame();
+
+    // Curves (curves.cpp).
+    void setupCurve(Process p);
+    void validateCurve(Process p);
+    void runCurve(Process p);
+    // The algorithm mode and the seven algorithms (algorithms.cpp).
+    void setupAlgorithmMode();
+    void setupAlgorithm(int index);
+    void validateAlgorithm(int index);
+    void computeAlgorithm(int index);
+    void calcolosini();
+    void algo2c();
+    void algo3c();
+    void algo4c();
+    void algo5c();
+    void algo6c();
+    void algo7c();
+    // The dynamic simulation (simulation.cpp).
+    void simdpredisp();
+    void tabella();
+    void prova();
+    void OUTSYNINP();
+    void calcolo();
+    // The number blocks (blocks.cpp).
+    void predsblocchi();
+    void label();
+    void cornumerica2();
+    void cornumerica1();
+
+    // The clock and the generator of the noisy curve and of the simulation; the system clock by default.
+    void setChance(std::unique_ptr<TimeOfDay> clock, std::unique_ptr<Uniform> random);
+    TimeOfDay& clock() { return *clock_; }
+    Uniform& random() { return *random_; }
+
+    WorkingValues wv;
+    SimulationState sim;
+    BlockState blocks;
+
+    // Controls, by their layout names.
+    Picture *Picture1, *Image1, *Image2, *Image3;
+    Label *Label11, *Label14, *Label10, *Label12, *Label7, *Label2, *Label13, *Label15;
+    Shape* Shape2;
+    GroupFrame* Frame1;
+    ChoiceBox* Combo1;
+    Button *Command2, *Command1;
+    CheckBox* Check1;
+    ListBox* List1;
+    // The data fields: caption labels Label1, Label3, Label4, Label5, Label6, Label8 and boxes txtdigits1 … 6 in
+    // Frame1; txtdigits7 outside it.
+    Label *Label1, *Label3, *Label4, *Label5, *Label6, *Label8;
+    NumericField *txtdigits1, *txtdigits2, *txtdigits3, *txtdigits4, *txtdigits5, *txtdigits6, *txtdigits7;
+
+    // Field n (1 … 7) and the caption of field n (1 … 6).
+    NumericField* field(int n) const { return fields_[static_cast<std::size_t>(n - 1)]; }
+    Label* caption(int n) const { return captions_[static_cast<std::size_t>(n - 1)]; }
+    // Val of field n.
+    double value(int n) const;
+    // "Compara   grafici", read afresh at every call.
+    bool comparing() const { return Check1->isChecked(); }
+
+protected:
+    void Form_Paint() override;
+    // The layout helpers, beside the procedure `label` and the accessor `field` of the same names.
+    using Screen::field;
+    using Screen::label;
+
+private:
+    std::array<NumericField*, 7> fields_{};
+    std::array<Label*, 6> captions_{};
+    std::unique_ptr<TimeOfDay> clock_;
+    std::unique_ptr<Uniform> random_;
+};
+
+}  // namespace px
