@@ -1,0 +1,55 @@
+#include "glossary.h"
+
+namespace px {
+
+// Each text begins with one blank; the blanks at the ends of the first and the third line leave room for the
+// root sign of "Hz" beside them, and the texts in brackets hold two blanks after the semicolon.
+const std::array<const char*, 26> kGlossaryLines = {
+    " NL = livello spettrale di rumore generato dal mare: espresso in dB/microPa/         ",
+    " SS = stato del mare: espresso con numeri quali ( 0; 1/2; 1; 2; 4; 6 )",
+    " SL = livello spettrale di rumore emesso da una sorgente acustica: in dB/microPa/          ad 1 m.",
+    " TL = attenuazione dei raggi acustici per divergenza: espressa in dB",
+    " alfa = attenuazione dei raggi acustici per assorbimento: espressa in dB/Km",
+    " DI = indice di direttività (guadagno di direttività): espresso in dB",
+    " F1; F2 = esterimi inferiore e superiore della banda di ricezione di un sonar passivo; in Hz",
+    " Ftx = frequenza di emissione di un sonar attivo: espressa in Hz o KHz",
+    " tTx = durata dell'impulso di emissione di un sonar attivo: espressa in Sec.",
+    " Bwrx = banda di ricezione del ricevitore sonar attivo per i segnali acustici impulsivi: espressa in Hz",
+    " TS = forza del bersaglio: espressa in dB",
+    " RC = valore della costante di tempo del rivelatore dei segnali acustici: esperessa in Sec. ",
+    " d = indice della probabilità di scoperta e di falso allarme: espresso in numeri puri (vedi curve ROC)",
+    "",
+    " ANAL.C=f(F,tc)= indice di selezione per funzione di correlazione analogica distinta da:",
+    " [F = estremo superiore della banda 0-f in Hz;  tc = ritardo del suono in acqua in microSec.]",
+    " ANAL.C=f(F1,F2,tc)= indice di selezione per funzione di correlazione analogica distinta da:",
+    " [F1;F2 = estremi della banda F1-F2 in Hz;  tc = ritardo del suono in acqua microSec.]",
+    " ANAL.C=f(F,a°,d)= indice di selezione per funzione di correlazione analogica distinta da:",
+    " [F = estremo superiore della banda 0-f in Hz;  a° = angolo di provenienza suono rispetto asse base",
+    " [ d = lunghezza della base in metri]",
+    "",
+    " DIG.C=f(F,tc)= indice di selezione per funzione di correlazione digitale distinta da:",
+    " [F = estremo superiore della banda 0-f in Hz;  tc = ritardo percorso suono in acqua in microSec.]",
+    " DIG.C=f(F1,F2,tc)= indice di selezione per funzione di correlazione digitale distinta da:",
+    " [F1;F2 = estremi della banda F1-F2 in Hz;  tc = ritardo percorso suono in acqua in microSec.]",
+};
+
+Form17::Form17()
+    : Screen(QStringLiteral("Form17"), QStringLiteral("Glossario dei termini impiegati in PELAGONIX"), sans(10.8)) {
+    // The root sign of "Hz", 47 x 33 pixels at the layout's scale.
+    Image2 = picture("Image2", ":/sqrt_hz.svg", {10080, 480, 564, 396});
+    Image2->setAccessibleName(QStringLiteral("radice quadrata di Hz"));
+    // The printed text is no control: a screen reader finds it in the window's description.
+    QStringList lines;
+    for (const char* line : kGlossaryLines)
+        lines << QString::fromUtf8(line);
+    setAccessibleDescription(lines.join(QLatin1Char('\n')));
+}
+
+void Form17::Form_Paint() {
+    // From the top-left corner, whatever was printed before.
+    surface().Clear();
+    for (const char* line : kGlossaryLines)
+        surface().Print(QString::fromUtf8(line));
+}
+
+}  // namespace px

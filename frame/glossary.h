@@ -1,0 +1,25 @@
+// The glossary Form17: the meaning and unit of each symbol the calculators use, printed on the window.
+#pragma once
+
+#include <array>
+
+#include "screen.h"
+
+namespace px {
+
+// The glossary's lines in print order; an empty line is a Print with no text.
+extern const std::array<const char*, 26> kGlossaryLines;
+
+class Form17 : public Screen {
+    Q_OBJECT
+public:
+    Form17();
+
+    Picture* Image2;
+
+protected:
+    // Prints the whole list from the top-left corner of the client area.
+    void Form_Paint() override;
+};
+
+}  // namespace px
