@@ -8,7 +8,6 @@
 #include <QKeyEvent>
 #include <QSvgRenderer>
 
-#include "cover.h"
 #include "gui_support.h"
 #include "sheets.h"
 
@@ -205,14 +204,18 @@ TEST_F(ScreenTest, LinearArrayButtonOpensAnEmptyWindowAndASecondPressTheSameOne)
     EXPECT_EQ(ui.screens(), (std::vector<std::string>{"Form18", "Form22"}));
 }
 
-TEST_F(ScreenTest, CalculatorSelectorProceduresOpenTheGlossaryAndTheSheetSelector) {
+TEST_F(ScreenTest, CalculatorSelectorButtonsOpenTheGlossaryAndTheSheetSelector) {
     ASSERT_TRUE(ui.show("Form13"));
-    auto* selector = dynamic_cast<px::Form13*>(px::screens::find("Form13"));
-    ASSERT_NE(selector, nullptr);
-    selector->mostraglossario();
-    selector->mostraalgoritmi();
-    px::Scenario::settle();
+    EXPECT_EQ(ui.text("Form13.Command13"), "Glossario dei termini impiegati");
+    EXPECT_EQ(ui.text("Form13.Command14"), "Algoritmi di acustica subacquea");
+    ASSERT_TRUE(ui.click("Form13.Command13"));
+    ASSERT_TRUE(ui.click("Form13.Command14"));
     EXPECT_EQ(ui.screens(), (std::vector<std::string>{"Form13", "Form17", "Form18"}));
+    // A second press brings the open glossary forward: no second window.
+    auto* glossary = px::screens::find("Form17");
+    ASSERT_TRUE(ui.click("Form13.Command13"));
+    EXPECT_EQ(px::screens::find("Form17"), glossary);
+    EXPECT_EQ(ui.screens().size(), 3u);
 }
 
 // ---- The sheets' pages -----------------------------------------------------------------------------------------
