@@ -151,8 +151,8 @@ Form12::Form12()
          std::initializer_list<QWidget*>{Label14, Image1, Image2, Image3, Shape2, Label13, List1, Label15})
         hidden->hide();
 
-    connect(Combo1, &QComboBox::activated, this, [this] { guard([this] { Combo1_Click(); }); });
-    connect(List1, &QListWidget::itemClicked, this, [this] { guard([this] { List1_Click(); }); });
+    onClick(Combo1, &Form12::Combo1_Click);
+    onClick(List1, &Form12::List1_Click);
     onClick(Command1, &Form12::Command1_Click);
     onClick(Command2, &Form12::Command2_Click);
     tabOrder({Combo1, txtdigits1, txtdigits2, txtdigits3, txtdigits4, txtdigits5, txtdigits6, txtdigits7, Command2,

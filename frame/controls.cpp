@@ -88,6 +88,13 @@ void place(QWidget* w, const QString& name, Rect r) {
     w->setObjectName(name);
     w->setGeometry(twips::toPixels(r.left, r.top, r.width, r.height));
 }
+
+Reading readingOf(const QWidget* w, const QString& text) {
+    Reading r;
+    r.text = text.toStdString();
+    r.visible = !w->isHidden();
+    return r;
+}
 }  // namespace
 
 // ---- Label ----------------------------------------------------------------------------------------------------
@@ -116,6 +123,8 @@ void Label::setCaption(const QString& caption) {
     fit();
     update();
 }
+
+Reading Label::reading() const { return readingOf(this, caption_); }
 
 QRectF Label::textRect() const {
     const QRect r = contentsRect();
@@ -173,6 +182,8 @@ NumericField::NumericField(QWidget* parent, const QString& name, const QString& 
     setAccessibleName(name);
 }
 
+Reading NumericField::reading() const { return readingOf(this, text()); }
+
 void NumericField::keyPressEvent(QKeyEvent* event) {
     const QString typed = event->text();
     const bool editingKey = event->key() == Qt::Key_Delete || event->key() == Qt::Key_Backspace;
@@ -209,6 +220,8 @@ ChoiceBox::ChoiceBox(QWidget* parent, const QString& name, const QString& initia
     setAccessibleName(name);
 }
 
+Reading ChoiceBox::reading() const { return readingOf(this, currentText()); }
+
 // ---- Button ---------------------------------------------------------------------------------------------------
 
 Button::Button(QWidget* parent, const QString& name, const QString& caption, Rect where, FontSpec font)
@@ -218,6 +231,8 @@ Button::Button(QWidget* parent, const QString& name, const QString& caption, Rec
     setAccessibleName(caption);
     setAutoDefault(false);
 }
+
+Reading Button::reading() const { return readingOf(this, text()); }
 
 void Button::paintEvent(QPaintEvent*) {
     QStylePainter p(this);
@@ -240,6 +255,8 @@ Picture::Picture(QWidget* parent, const QString& name, const QString& resource, 
 }
 
 Picture::~Picture() { delete renderer_; }
+
+Reading Picture::reading() const { return readingOf(this, QString()); }
 
 void Picture::paintEvent(QPaintEvent*) {
     // The picture is drawn once for its size and pixel ratio and shown from then on: a repaint of the screen
@@ -280,6 +297,8 @@ ListBox::ListBox(QWidget* parent, const QString& name, const QStringList& items,
 
 QString ListBox::text() const { return currentItem() != nullptr ? currentItem()->text() : QString(); }
 
+Reading ListBox::reading() const { return readingOf(this, text()); }
+
 GroupFrame::GroupFrame(QWidget* parent, const QString& name, const QString& caption, Rect where, FontSpec font)
     : QGroupBox(caption, parent) {
     place(this, name, where);
@@ -287,11 +306,19 @@ GroupFrame::GroupFrame(QWidget* parent, const QString& name, const QString& capt
     setAccessibleName(caption);
 }
 
+Reading GroupFrame::reading() const { return readingOf(this, title()); }
+
 CheckBox::CheckBox(QWidget* parent, const QString& name, const QString& caption, Rect where, FontSpec font)
     : QCheckBox(caption, parent) {
     place(this, name, where);
     setFont(qtFont(font));
     setAccessibleName(caption);
+}
+
+Reading CheckBox::reading() const {
+    Reading r = readingOf(this, text());
+    r.checked = isChecked();
+    return r;
 }
 
 Shape::Shape(QWidget* parent, const QString& name, Rect where) : QWidget(parent) {
@@ -301,6 +328,8 @@ Shape::Shape(QWidget* parent, const QString& name, Rect where) : QWidget(parent)
     setFocusPolicy(Qt::NoFocus);
     setAccessibleName(name);
 }
+
+Reading Shape::reading() const { return readingOf(this, QString()); }
 
 void Shape::paintEvent(QPaintEvent*) {
     QPainter p(this);

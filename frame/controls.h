@@ -18,6 +18,8 @@
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+#include <optional>
+#include <string>
 #include <string_view>
 
 class QScreen;
@@ -102,12 +104,28 @@ inline Look transparent(const QColor& fore = QColor()) {
 
 // ---- Controls -------------------------------------------------------------------------------------------------
 
+// What a user reads off a control: its caption or text, whether it is shown, and a check box's tick.
+struct Reading {
+    std::string text;
+    bool visible = false;
+    std::optional<bool> checked;  // check boxes only
+};
+
+// Every control of a layout, and every screen, tells what a user reads off it.  A control counts as shown unless
+// it was hidden itself (a control inside a hidden frame still counts as shown); a screen, when its window is.
+class Control {
+public:
+    virtual ~Control() = default;
+    virtual Reading reading() const = 0;
+};
+
 // A label: plain text that wraps at word boundaries inside its box, top-aligned.  Its font shrinks, only as far as
 // needed, when the caption in the substitute face would not fit the box (wrapped) at the layout's size.
-class Label : public QFrame {
+class Label : public QFrame, public Control {
     Q_OBJECT
 public:
     Label(QWidget* parent, const QString& name, const QString& caption, Rect place, FontSpec font, Look look);
+    Reading reading() const override;
     QString caption() const { return caption_; }
     void setCaption(const QString& caption);
     // The font the layout gives, and the one the caption is drawn in after fitting.
@@ -138,11 +156,12 @@ private:
 
 // A single-line numeric field: each typed character passes the key filter of its alphabet; Delete, arrows, Home
 // and End edit and move as usual; pasted text is not filtered.
-class NumericField : public QLineEdit {
+class NumericField : public QLineEdit, public Control {
     Q_OBJECT
 public:
     NumericField(QWidget* parent, const QString& name, const QString& initial, Rect place, FontSpec font,
                  std::string_view alphabet, int maxLength = 0);
+    Reading reading() const override;
     // The text as Val reads it (UTF-8).
     std::string utf8() const { return text().toStdString(); }
 
@@ -155,31 +174,34 @@ private:
 
 // A choice box: an editable drop-down list whose current text (picked or typed, unfiltered, never completed)
 // selects a case; or, with editable false, a drop-down list without typing.
-class ChoiceBox : public QComboBox {
+class ChoiceBox : public QComboBox, public Control {
     Q_OBJECT
 public:
     ChoiceBox(QWidget* parent, const QString& name, const QString& initial, const QStringList& items, Rect place,
               FontSpec font, bool editable = true);
+    Reading reading() const override;
     QString text() const { return currentText(); }
     std::string utf8() const { return currentText().toStdString(); }
 };
 
 // A push button whose caption wraps onto several lines inside the button.
-class Button : public QPushButton {
+class Button : public QPushButton, public Control {
     Q_OBJECT
 public:
     Button(QWidget* parent, const QString& name, const QString& caption, Rect place, FontSpec font);
+    Reading reading() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
 // A picture from the resources, drawn stretched into its box.
-class Picture : public QWidget {
+class Picture : public QWidget, public Control {
     Q_OBJECT
 public:
     Picture(QWidget* parent, const QString& name, const QString& resource, Rect place);
     ~Picture() override;
+    Reading reading() const override;
 
 signals:
     void clicked();
@@ -196,35 +218,48 @@ private:
 };
 
 // A list box.
-class ListBox : public QListWidget {
+class ListBox : public QListWidget, public Control {
     Q_OBJECT
 public:
     ListBox(QWidget* parent, const QString& name, const QStringList& items, Rect place, FontSpec font);
     QString text() const;  // the selected item's text, empty when none
+    Reading reading() const override;
 };
 
 // A frame that groups controls, with a caption.
-class GroupFrame : public QGroupBox {
+class GroupFrame : public QGroupBox, public Control {
     Q_OBJECT
 public:
     GroupFrame(QWidget* parent, const QString& name, const QString& caption, Rect place, FontSpec font);
+    Reading reading() const override;
 };
 
 // A check box.
-class CheckBox : public QCheckBox {
+class CheckBox : public QCheckBox, public Control {
     Q_OBJECT
 public:
     CheckBox(QWidget* parent, const QString& name, const QString& caption, Rect place, FontSpec font);
+    Reading reading() const override;
 };
 
 // A rectangle outline in the text colour, drawn over the screen's drawing; clicks pass through it.
-class Shape : public QWidget {
+class Shape : public QWidget, public Control {
     Q_OBJECT
 public:
     Shape(QWidget* parent, const QString& name, Rect place);
+    Reading reading() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 };
+
+// The event a user's click raises on each kind of control: a button's, check box's, label's or picture's click,
+// a click on an entry of a list, the pick of an entry of a choice box.  Screen::onClick connects any of them.
+inline auto clickEvent(Button*) { return &QPushButton::clicked; }
+inline auto clickEvent(CheckBox*) { return &QCheckBox::clicked; }
+inline auto clickEvent(Label*) { return &Label::clicked; }
+inline auto clickEvent(Picture*) { return &Picture::clicked; }
+inline auto clickEvent(ListBox*) { return &QListWidget::itemClicked; }
+inline auto clickEvent(ChoiceBox*) { return &QComboBox::activated; }
 
 }  // namespace px

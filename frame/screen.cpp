@@ -86,9 +86,17 @@ void Screen::guard(const std::function<void()>& handler) {
 }
 
 QWidget* Screen::control(const QString& name) const {
+    if (name.isEmpty()) return nullptr;  // an unnamed widget is a part of some control, never a control
     for (QWidget* w : findChildren<QWidget*>(name, Qt::FindChildrenRecursively))
         if (w->objectName() == name) return w;
     return nullptr;
+}
+
+Reading Screen::reading() const {
+    Reading r;
+    r.text = windowTitle().toStdString();
+    r.visible = isVisible();
+    return r;
 }
 
 void Screen::ensurePainted() {

@@ -8,6 +8,7 @@
 #include <functional>
 #include <initializer_list>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "controls.h"
@@ -15,7 +16,7 @@
 
 namespace px {
 
-class Screen : public QWidget {
+class Screen : public QWidget, public Control {
     Q_OBJECT
 public:
     // `name` is the screen's name ("Form2"), `caption` its window title, `font` the font of controls without one.
@@ -34,6 +35,8 @@ public:
 
     // The control of that layout name, or nullptr.
     QWidget* control(const QString& name) const;
+    // The window's title, and whether the window is shown.
+    Reading reading() const override;
 
 protected:
     // The repaint handler: draws on the surface.  It runs on the first paint; what it draws is kept and shown
@@ -53,16 +56,12 @@ protected:
     // The logo at the top right (left 9600, top 0) in a box of that height.
     Picture* logo(const QString& name, double width = 1812, double height = 972);
 
-    // Connects a button's click, a picture's or a label's click, to a handler run under the guard.
-    void onClick(Button* b, void (Screen::*handler)());
-    template <class S>
-    void onClick(Button* b, void (S::*handler)()) {
-        connect(b, &QPushButton::clicked, this,
-                [this, handler] { guard([this, handler] { (static_cast<S*>(this)->*handler)(); }); });
-    }
-    template <class S>
-    void onClick(Picture* p, void (S::*handler)()) {
-        connect(p, &Picture::clicked, this,
+    // Connects a control's click (a button's, check box's, label's or picture's click, a click on a list's entry,
+    // the pick of a choice box's entry: clickEvent in controls.h) to a handler of the screen run under the guard.
+    template <class C, class S>
+    void onClick(C* source, void (S::*handler)()) {
+        static_assert(std::is_base_of_v<Screen, S>, "the handler is a method of the screen");
+        connect(source, clickEvent(source), this,
                 [this, handler] { guard([this, handler] { (static_cast<S*>(this)->*handler)(); }); });
     }
 

@@ -22,7 +22,7 @@ Form14::Form14()
     Label12 = label("Label12", "frequenza", {3900, 8095, 705, 195}, transparent());
     Label8  = label("Label8",  "100  KHz", {3480, 8280, 795, 195}, transparent());
     // clang-format on
-    connect(Label4, &Label::clicked, this, [this] { guard([this] { Label4_Click(); }); });
+    onClick(Label4, &Form14::Label4_Click);
 }
 
 // The legend of the spherical/cylindrical curve takes clicks and does nothing with them.

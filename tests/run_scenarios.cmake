@@ -1,5 +1,6 @@
 # Runs every scenario file (*.scn) of DIR through the driver and compares its answers with the .expected file
-# beside it.  Times vary from run to run, so every "ms" figure is masked before the comparison.
+# beside it, and the driver's exit code with the one its answers call for.  Times vary from run to run, so every
+# "ms" figure is masked before the comparison.
 file(GLOB scenarios ${DIR}/*.scn)
 set(failed "")
 foreach(scn IN LISTS scenarios)
@@ -13,8 +14,16 @@ foreach(scn IN LISTS scenarios)
                   OUTPUT_VARIABLE out RESULT_VARIABLE rc WORKING_DIRECTORY ${DIR})
   string(REGEX REPLACE "\"ms\":[-0-9.]+" "\"ms\":_" out "${out}")
   file(READ ${DIR}/${stem}.expected expected)
+  # The driver exits 1 exactly when some command answered with an error, however the script ends.
+  set(expected_rc 0)
+  if(expected MATCHES "(^|\n){\"error\":")
+    set(expected_rc 1)
+  endif()
   if(NOT out STREQUAL expected)
     message("--- ${stem}: answers differ (exit ${rc})\n--- got:\n${out}--- expected:\n${expected}")
+    list(APPEND failed ${stem})
+  elseif(NOT rc STREQUAL expected_rc)
+    message("--- ${stem}: exit ${rc}, expected ${expected_rc}")
     list(APPEND failed ${stem})
   endif()
 endforeach()

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "catalogue.h"
+#include "language.h"
 #include "scenario.h"
 #include "screen.h"
 
@@ -54,6 +55,7 @@ int main(int argc, char** argv) {
     }
 
     px::Scenario scenario;
+    px::Interpreter commands(scenario);
     px::startUp();
     QElapsedTimer waited;
     waited.start();
@@ -66,7 +68,7 @@ int main(int argc, char** argv) {
 
     std::string line;
     while (std::getline(*in, line)) {
-        const std::string answer = scenario.execute(line);
+        const std::string answer = commands.execute(line);
         if (!answer.empty()) {
             std::printf("%s\n", answer.c_str());
             std::fflush(stdout);
@@ -74,12 +76,12 @@ int main(int argc, char** argv) {
         if (scenario.ended()) {
             std::printf("{\"ended\":true}\n");
             std::fflush(stdout);
-            return 0;
+            return commands.hadError() ? 1 : 0;
         }
     }
     // The script ended with screens open: they go with the process, destroyed as their windows would be.
     for (px::Screen* s : px::screens::open())
         delete s;
     px::Scenario::settle();
-    return scenario.hadError() ? 1 : 0;
+    return commands.hadError() ? 1 : 0;
 }

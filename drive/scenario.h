@@ -1,14 +1,15 @@
 // The scenario engine: drives the real screens as a user does (shows, typed keys through the key filter, picks,
-// clicks) and reads what the user sees (captions, texts, drawings, fault messages).  The driver program reads its
-// commands from a script; the tests call the same operations directly.
+// clicks) and reads what the user sees (captions, texts, drawings, fault messages, the clipboard).  The driver
+// program reads its commands from a script through the command language (language.h); the tests call the same
+// operations directly.
 #pragma once
 
-#include <QString>
 #include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "controls.h"
 #include "fault.h"
 #include "surface.h"
 
@@ -17,12 +18,6 @@ class QWidget;
 namespace px {
 
 class Screen;
-
-struct Reading {
-    std::string text;
-    bool visible = false;
-    std::optional<bool> checked;  // check boxes only
-};
 
 struct DrawingSummary {
     std::map<std::string, long> points;  // by colour "#rrggbb"
@@ -37,17 +32,18 @@ public:
     Scenario(const Scenario&) = delete;
     Scenario& operator=(const Scenario&) = delete;
 
-    // One command line of the driver's language, answered with one JSON line ("" for a blank or comment line).
-    std::string execute(const std::string& line);
-    // Whether any command so far answered with an error.
-    bool hadError() const { return errors_ > 0; }
+    // Takes note of the screens open now (the start-up opens the cover without the scenario).
+    void observe();
     // Whether the application has ended: every screen that was open has been closed.
     bool ended() const;
 
-    // The operations, for tests.  Each returns false (and sets lastError()) for an unknown target.
+    // The operations.  Each returns false (and sets lastError()) for an unknown target, and answers only once
+    // every event it caused has been handled and every run it started has ended.
     bool show(const std::string& screen);
     bool close(const std::string& screen);
     bool type(const std::string& target, const std::string& chars);
+    // A key by name (Backspace, Delete, Home, End, Left, Right, Enter, Space, Tab, or a letter or digit), with
+    // any of the prefixes "Ctrl+" and "Shift+": "Ctrl+C".
     bool key(const std::string& target, const std::string& name);
     bool paste(const std::string& target, const std::string& text);
     bool pick(const std::string& target, const std::string& entry);
@@ -61,27 +57,24 @@ public:
     std::vector<Primitive> primitives(const std::string& screen);
     bool shot(const std::string& screen, const std::string& file);
     std::vector<std::string> faults();
+    // The text on the clipboard.
+    std::string clipboard() const;
     const std::string& lastError() const { return lastError_; }
 
-    // Handles every pending event, repaints included.
-    static void settle();
+    // Handles every pending event, repaints included, and waits for every run from the event loop
+    // (px::runs) to end.  False when a run is still going after a minute.
+    static bool settle();
 
 private:
     QWidget* resolve(const std::string& target, bool focusOfScreen);
     Screen* screenOf(const std::string& name);
     bool fail(const std::string& message);
+    // settle(), failing when a run does not end.
+    bool finish();
 
     FaultRecorder recorder_;
     std::string lastError_;
-    int errors_ = 0;
     bool anyOpened_ = false;
 };
-
-// Splits a command line into words: blanks separate, double quotes group, \" and \\ escape inside quotes.
-std::vector<std::string> splitCommand(const std::string& line);
-// A string as a JSON string literal.
-std::string jsonString(const std::string& text);
-// Strings as a JSON array of string literals.
-std::string jsonArray(const std::vector<std::string>& items);
 
 }  // namespace px

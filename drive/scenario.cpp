@@ -1,20 +1,23 @@
 #include "scenario.h"
 
-#include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPixmap>
-#include <chrono>
+#include <QTimer>
+#include <cctype>
 #include <cstdio>
 #include <fstream>
-#include <sstream>
+#include <optional>
 
 #include "controls.h"
+#include "json.h"
 #include "screen.h"
 
 namespace px {
@@ -81,11 +84,57 @@ Qt::Key keyOf(char32_t c) {
     }
 }
 
-void sendKey(QWidget* w, Qt::Key key, const QString& text) {
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+void sendKey(QWidget* w, Qt::Key key, const QString& text, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
     QCoreApplication::sendEvent(w, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
     QCoreApplication::sendEvent(w, &release);
+}
+
+struct Modifier {
+    const char* prefix;
+    Qt::KeyboardModifier modifier;
+};
+constexpr Modifier kModifiers[] = {{"Ctrl+", Qt::ControlModifier}, {"Shift+", Qt::ShiftModifier}};
+
+struct KeyPress {
+    Qt::Key key = Qt::Key_unknown;
+    Qt::KeyboardModifiers modifiers;
+    QString text;
+};
+
+// A key by name, with its modifiers: "End", "Ctrl+C", "Ctrl+Shift+Home".  A letter or digit with Control
+// carries the control character a keyboard sends with it ("\x03" for Ctrl+C).
+std::optional<KeyPress> keyNamed(std::string name) {
+    KeyPress k;
+    for (bool more = true; more;) {
+        more = false;
+        for (const Modifier& m : kModifiers) {
+            const std::string prefix = m.prefix;
+            if (name.size() > prefix.size() && name.compare(0, prefix.size(), prefix) == 0) {
+                k.modifiers |= m.modifier;
+                name.erase(0, prefix.size());
+                more = true;
+            }
+        }
+    }
+    for (const KeyName& named : kKeys) {
+        if (name == named.name) {
+            k.key = named.key;
+            k.text = QString::fromLatin1(named.text);
+            return k;
+        }
+    }
+    if (name.size() != 1 || !std::isalnum(static_cast<unsigned char>(name[0]))) return std::nullopt;
+    const char c = name[0];
+    k.key = keyOf(static_cast<char32_t>(c));
+    if (k.modifiers & Qt::ControlModifier)
+        k.text = std::isalpha(static_cast<unsigned char>(c)) ? QString(QChar(c & 0x1f)) : QString();
+    else if (k.modifiers & Qt::ShiftModifier)
+        k.text = QString(QChar(std::toupper(static_cast<unsigned char>(c))));
+    else
+        k.text = QString(QChar(std::tolower(static_cast<unsigned char>(c))));
+    return k;
 }
 
 // Where typed keys go: an editable choice box takes them in its edit line.
@@ -95,89 +144,7 @@ QWidget* keyTarget(QWidget* w) {
     return w;
 }
 
-class Stopwatch {
-public:
-    Stopwatch() : start_(std::chrono::steady_clock::now()) {}
-    double ms() const {
-        return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start_).count();
-    }
-
-private:
-    std::chrono::steady_clock::time_point start_;
-};
-
-std::string msText(double ms) {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%.3f", ms);
-    return buf;
-}
-
 }  // namespace
-
-std::string jsonString(const std::string& s) {
-    std::string out = "\"";
-    for (unsigned char c : s) {
-        switch (c) {
-            case '"':
-                out += "\\\"";
-                break;
-            case '\\':
-                out += "\\\\";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            case '\r':
-                out += "\\r";
-                break;
-            case '\t':
-                out += "\\t";
-                break;
-            default:
-                if (c < 0x20) {
-                    char buf[8];
-                    std::snprintf(buf, sizeof buf, "\\u%04x", c);
-                    out += buf;
-                } else {
-                    out += static_cast<char>(c);
-                }
-        }
-    }
-    return out + "\"";
-}
-
-std::string jsonArray(const std::vector<std::string>& items) {
-    std::string out = "[";
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        if (i > 0) out += ',';
-        out += jsonString(items[i]);
-    }
-    return out + "]";
-}
-
-std::vector<std::string> splitCommand(const std::string& line) {
-    std::vector<std::string> words;
-    std::size_t i = 0;
-    while (i < line.size()) {
-        while (i < line.size() && (line[i] == ' ' || line[i] == '\t' || line[i] == '\r'))
-            ++i;
-        if (i >= line.size()) break;
-        std::string word;
-        if (line[i] == '"') {
-            ++i;
-            while (i < line.size() && line[i] != '"') {
-                if (line[i] == '\\' && i + 1 < line.size() && (line[i + 1] == '"' || line[i + 1] == '\\')) ++i;
-                word += line[i++];
-            }
-            ++i;  // the closing quote
-        } else {
-            while (i < line.size() && line[i] != ' ' && line[i] != '\t' && line[i] != '\r')
-                word += line[i++];
-        }
-        words.push_back(word);
-    }
-    return words;
-}
 
 Scenario::Scenario() {
     setFaultReporter(&recorder_);
@@ -186,14 +153,38 @@ Scenario::Scenario() {
 
 Scenario::~Scenario() { setFaultReporter(nullptr); }
 
+void Scenario::observe() {
+    if (!screens::open().empty()) anyOpened_ = true;
+}
+
 bool Scenario::ended() const { return anyOpened_ && screens::open().empty(); }
 
-void Scenario::settle() {
-    for (int i = 0; i < 4; ++i) {
-        QCoreApplication::sendPostedEvents();
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
+bool Scenario::settle() {
+    auto handlePending = [] {
+        for (int i = 0; i < 4; ++i) {
+            QCoreApplication::sendPostedEvents();
+            QCoreApplication::processEvents(QEventLoop::AllEvents);
+        }
+    };
+    handlePending();
+    if (runs::active() > 0) {
+        // Work run from the event loop a step at a time: wait for its steps, waking now and then to look at the
+        // clock, and handle what its end caused.
+        const QDeadlineTimer deadline(60'000);
+        QTimer wake;
+        wake.start(20);
+        while (runs::active() > 0 && !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+        wake.stop();
+        handlePending();
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return runs::active() == 0;
+}
+
+bool Scenario::finish() {
+    if (!settle()) return fail("a run from the event loop has not ended after a minute");
+    return true;
 }
 
 bool Scenario::fail(const std::string& message) {
@@ -215,8 +206,12 @@ QWidget* Scenario::resolve(const std::string& target, bool focusOfScreen) {
         if (focusOfScreen && s->focusWidget() != nullptr) return s->focusWidget();
         return s;
     }
+    // Only the controls of the layout answer: never an unnamed or internal part of one.
     QWidget* w = s->control(QString::fromStdString(target.substr(dot + 1)));
-    if (w == nullptr) fail("no such control: " + target);
+    if (dynamic_cast<Control*>(w) == nullptr) {
+        fail("no such control: " + target);
+        return nullptr;
+    }
     return w;
 }
 
@@ -224,16 +219,14 @@ bool Scenario::show(const std::string& name) {
     if (!screens::known(QString::fromStdString(name))) return fail("unknown screen: " + name);
     screens::show(QString::fromStdString(name));
     anyOpened_ = true;
-    settle();
-    return true;
+    return finish();
 }
 
 bool Scenario::close(const std::string& name) {
     Screen* s = screenOf(name);
     if (s == nullptr) return fail("screen not open: " + name);
     s->close();
-    settle();
-    return true;
+    return finish();
 }
 
 bool Scenario::type(const std::string& target, const std::string& chars) {
@@ -243,22 +236,17 @@ bool Scenario::type(const std::string& target, const std::string& chars) {
     QWidget* to = keyTarget(w);
     for (char32_t c : QString::fromStdString(chars).toUcs4())
         sendKey(to, keyOf(c), QString::fromUcs4(&c, 1));
-    settle();
-    return true;
+    return finish();
 }
 
 bool Scenario::key(const std::string& target, const std::string& name) {
     QWidget* w = resolve(target, true);
     if (w == nullptr) return false;
-    for (const KeyName& k : kKeys) {
-        if (name == k.name) {
-            if (target.find('.') != std::string::npos) w->setFocus(Qt::OtherFocusReason);
-            sendKey(keyTarget(w), k.key, QString::fromLatin1(k.text));
-            settle();
-            return true;
-        }
-    }
-    return fail("unknown key: " + name);
+    const auto k = keyNamed(name);
+    if (!k) return fail("unknown key: " + name);
+    if (target.find('.') != std::string::npos) w->setFocus(Qt::OtherFocusReason);
+    sendKey(keyTarget(w), k->key, k->text, k->modifiers);
+    return finish();
 }
 
 bool Scenario::paste(const std::string& target, const std::string& text) {
@@ -274,8 +262,7 @@ bool Scenario::paste(const std::string& target, const std::string& text) {
     } else {
         return fail("cannot paste into: " + target);
     }
-    settle();
-    return true;
+    return finish();
 }
 
 bool Scenario::pick(const std::string& target, const std::string& entry) {
@@ -301,8 +288,7 @@ bool Scenario::pick(const std::string& target, const std::string& entry) {
     } else {
         return fail("cannot pick from: " + target);
     }
-    settle();
-    return true;
+    return finish();
 }
 
 bool Scenario::click(const std::string& target) {
@@ -315,34 +301,13 @@ bool Scenario::click(const std::string& target) {
     QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
     // The press may have closed the screen; the release goes only to a widget that still exists.
     if (screenOf(target.substr(0, target.find('.'))) != nullptr) QCoreApplication::sendEvent(w, &release);
-    settle();
-    return true;
+    return finish();
 }
 
 std::optional<Reading> Scenario::get(const std::string& target) {
     QWidget* w = resolve(target, false);
     if (w == nullptr) return std::nullopt;
-    Reading r;
-    r.visible = target.find('.') == std::string::npos ? w->isVisible() : !w->isHidden();
-    if (auto* s = qobject_cast<Screen*>(w)) {
-        r.text = s->windowTitle().toStdString();
-    } else if (auto* l = qobject_cast<Label*>(w)) {
-        r.text = l->caption().toStdString();
-    } else if (auto* e = qobject_cast<QLineEdit*>(w)) {
-        r.text = e->text().toStdString();
-    } else if (auto* c = qobject_cast<QComboBox*>(w)) {
-        r.text = c->currentText().toStdString();
-    } else if (auto* b = qobject_cast<QCheckBox*>(w)) {
-        r.text = b->text().toStdString();
-        r.checked = b->isChecked();
-    } else if (auto* b2 = qobject_cast<QAbstractButton*>(w)) {
-        r.text = b2->text().toStdString();
-    } else if (auto* list = qobject_cast<ListBox*>(w)) {
-        r.text = list->text().toStdString();
-    } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
-        r.text = g->title().toStdString();
-    }
-    return r;
+    return dynamic_cast<const Control*>(w)->reading();
 }
 
 std::string Scenario::text(const std::string& target) {
@@ -422,61 +387,6 @@ bool Scenario::shot(const std::string& name, const std::string& file) {
 
 std::vector<std::string> Scenario::faults() { return recorder_.take(); }
 
-std::string Scenario::execute(const std::string& line) {
-    if (!screens::open().empty()) anyOpened_ = true;
-    const auto words = splitCommand(line);
-    if (words.empty() || words[0][0] == '#') return {};
-    const std::string& cmd = words[0];
-    auto arg = [&](std::size_t i) -> const std::string& {
-        static const std::string none;
-        return i < words.size() ? words[i] : none;
-    };
-    auto error = [&](const std::string& message) {
-        ++errors_;
-        return "{\"error\":" + jsonString(message) + "}";
-    };
-    auto need = [&](std::size_t n) { return words.size() >= n + 1; };
-    auto done = [&](bool ok, const Stopwatch& watch) {
-        if (!ok) return error(lastError_);
-        return "{\"done\":" + jsonString(cmd) + ",\"target\":" + jsonString(arg(1)) +
-               ",\"ms\":" + msText(watch.ms()) + "}";
-    };
-
-    const Stopwatch watch;
-    if (cmd == "show" && need(1)) return done(show(arg(1)), watch);
-    if (cmd == "close" && need(1)) return done(close(arg(1)), watch);
-    if (cmd == "type" && need(2)) return done(type(arg(1), arg(2)), watch);
-    if (cmd == "key" && need(2)) return done(key(arg(1), arg(2)), watch);
-    if (cmd == "paste" && need(2)) return done(paste(arg(1), arg(2)), watch);
-    if (cmd == "pick" && need(2)) return done(pick(arg(1), arg(2)), watch);
-    if (cmd == "click" && need(1)) return done(click(arg(1)), watch);
-    if (cmd == "shot" && need(2)) return done(shot(arg(1), arg(2)), watch);
-    if (cmd == "get" && need(1)) {
-        auto r = get(arg(1));
-        if (!r) return error(lastError_);
-        std::string out = "{\"target\":" + jsonString(arg(1)) + ",\"text\":" + jsonString(r->text) +
-                          ",\"visible\":" + (r->visible ? "true" : "false");
-        if (r->checked) out += std::string(",\"checked\":") + (*r->checked ? "true" : "false");
-        return out + "}";
-    }
-    if (cmd == "screens") return "{\"screens\":" + jsonArray(screens()) + "}";
-    if (cmd == "drawing" && need(1)) {
-        auto d = drawing(arg(1), arg(2));
-        if (!d) return error(lastError_);
-        std::string out = "{\"screen\":" + jsonString(arg(1)) + ",\"points\":{";
-        bool first = true;
-        for (const auto& [c, n] : d->points) {
-            if (!first) out += ',';
-            out += jsonString(c);
-            out += ':';
-            out += std::to_string(n);
-            first = false;
-        }
-        return out + "},\"lines\":" + std::to_string(d->lines) + ",\"circles\":" + std::to_string(d->circles) +
-               ",\"texts\":" + std::to_string(d->texts) + "}";
-    }
-    if (cmd == "faults") return "{\"faults\":" + jsonArray(faults()) + "}";
-    return error("unknown command or missing arguments: " + line);
-}
+std::string Scenario::clipboard() const { return QGuiApplication::clipboard()->text().toStdString(); }
 
 }  // namespace px
