@@ -6,6 +6,7 @@
 #include <QStyleFactory>
 #include <clocale>
 
+#include "accessibility.h"
 #include "catalogue.h"
 #include "controls.h"
 #include "numbers.h"
@@ -31,6 +32,7 @@ void startUp() {
     twips::setScale(twips::scaleFor(QGuiApplication::primaryScreen()));
     QApplication::setFont(qtFont(kDialogFont));
 
+    accessibility::install();
     registerAllScreens();
     screens::show(QStringLiteral("Form1"));
 }

@@ -118,10 +118,12 @@ Label::Label(QWidget* parent, const QString& name, const QString& caption, Rect 
 
 void Label::setCaption(const QString& caption) {
     if (caption == caption_) return;
+    const QString before = caption_;
     caption_ = caption;
     setAccessibleName(caption_);
     fit();
     update();
+    emit captionChanged(before);
 }
 
 Reading Label::reading() const { return readingOf(this, caption_); }

@@ -137,6 +137,8 @@ public:
 
 signals:
     void clicked();
+    // The caption was changed from `before` (a result written by a procedure, for example).
+    void captionChanged(const QString& before);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -33,7 +33,10 @@ Form1::Form1() : Screen(QStringLiteral("Form1"), QStringLiteral(" "), kCoverFont
     Picture1 = picture("Picture1", ":/logo.svg", {9720, 7200, 1692, 972});
     // clang-format on
     Picture1->setCursor(Qt::PointingHandCursor);
+    // The only way on from the cover: a button for the keyboard and for screen readers too.
+    Picture1->setAccessibleName(QStringLiteral("Apri il selettore delle funzioni di calcolo"));
     onClick(Picture1, &Form1::Picture1_Click);
+    tabOrder({Picture1});
 }
 
 void Form1::Picture1_Click() { screens::show(QStringLiteral("Form13")); }

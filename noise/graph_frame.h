@@ -70,4 +70,19 @@ private:
     std::array<double, 4> decades_;
 };
 
+// A legend entry: its caption in its curve's colour.  A colour that stands out too little from the button face
+// (white, yellow, green) gets a thin dark outline around its letters, so that the entry stays legible and keeps its
+// colour.
+class LegendEntry : public Label {
+    Q_OBJECT
+public:
+    LegendEntry(QWidget* parent, const QString& name, const QString& caption, Rect place, FontSpec font,
+                const QColor& colour);
+    // Whether the letters are outlined.
+    bool outlined() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
 }  // namespace px::noise

@@ -26,12 +26,12 @@ Form10::Form10()
     Label11  = label("Label11", "0 dB", {120, 6480, 375, 255}, transparent());
     Label1   = new noise::DecadeCaption(this, "Label1", kFrequencies, {120, 6720, 10635, 300}, sans(10.8), noise::kDecadeLines);
     Label10  = label("Label10", "Stato del mare", {9960, 1320, 1575, 255}, sans(9.6));
-    Label2   = label("Label2", "SS = 0", {10320, 1680, 1095, 375}, sans(13.2), inColour(colour::red));
-    Label3   = label("Label3", "SS = 1/2", {10320, 2040, 1215, 375}, sans(13.2), inColour(colour::yellow));
-    Label4   = label("Label4", "SS = 1", {10320, 2400, 1215, 375}, sans(13.2), inColour(colour::green));
-    Label5   = label("Label5", "SS = 2", {10320, 2760, 1215, 375}, sans(13.2), inColour(colour::blue));
-    Label6   = label("Label6", "SS = 4", {10320, 3120, 1335, 375}, sans(13.2), inColour(colour::buttonText()));
-    Label7   = label("Label7", "SS = 6", {10320, 3480, 1455, 615}, sans(13.2), inColour(colour::highlightText()));
+    Label2   = new noise::LegendEntry(this, "Label2", "SS = 0", {10320, 1680, 1095, 375}, sans(13.2), colour::red);
+    Label3   = new noise::LegendEntry(this, "Label3", "SS = 1/2", {10320, 2040, 1215, 375}, sans(13.2), colour::yellow);
+    Label4   = new noise::LegendEntry(this, "Label4", "SS = 1", {10320, 2400, 1215, 375}, sans(13.2), colour::green);
+    Label5   = new noise::LegendEntry(this, "Label5", "SS = 2", {10320, 2760, 1215, 375}, sans(13.2), colour::blue);
+    Label6   = new noise::LegendEntry(this, "Label6", "SS = 4", {10320, 3120, 1335, 375}, sans(13.2), colour::buttonText());
+    Label7   = new noise::LegendEntry(this, "Label7", "SS = 6", {10320, 3480, 1455, 615}, sans(13.2), colour::highlightText());
     Picture1 = logo("Picture1", 1812, 1095);
     // clang-format on
 }

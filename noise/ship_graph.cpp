@@ -26,10 +26,10 @@ Form11::Form11()
     Label8   = label("Label8", "0 dB", {120, 6480, 375, 255}, transparent());
     Label1   = new noise::DecadeCaption(this, "Label1", kFrequencies, {0, 6720, 10860, 300}, sans(10.8), noise::kDecadeLines);
     Label6   = label("Label6", "Velocità del C.T.", {9840, 1800, 1935, 375}, sans(9.6));
-    Label2   = label("Label2", "10 nodi", {10200, 2160, 1095, 375}, sans(13.2), inColour(colour::red));
-    Label3   = label("Label3", "15 nodi", {10200, 2520, 1215, 375}, sans(13.2), inColour(colour::yellow));
-    Label4   = label("Label4", "20 nodi", {10200, 2880, 1215, 375}, sans(13.2), inColour(colour::green));
-    Label5   = label("Label5", "25 nodi", {10200, 3240, 1215, 375}, sans(13.2), inColour(colour::blue));
+    Label2   = new noise::LegendEntry(this, "Label2", "10 nodi", {10200, 2160, 1095, 375}, sans(13.2), colour::red);
+    Label3   = new noise::LegendEntry(this, "Label3", "15 nodi", {10200, 2520, 1215, 375}, sans(13.2), colour::yellow);
+    Label4   = new noise::LegendEntry(this, "Label4", "20 nodi", {10200, 2880, 1215, 375}, sans(13.2), colour::green);
+    Label5   = new noise::LegendEntry(this, "Label5", "25 nodi", {10200, 3240, 1215, 375}, sans(13.2), colour::blue);
     Picture1 = logo("Picture1", 1812, 972);
     // clang-format on
 }

@@ -21,12 +21,12 @@ Form8::Form8()
     Command1 = button("Command1", "Calcolo", {120, 3840, 1455, 720}, sans(9.6));
     Label4   = label("Label4", "Distanza   (d)         metri", {3240, 4080, 1575, 495});
     Label3   = result("Label3", {5040, 4080, 1095, 495}, sans(13.2));
-    Label9   = label("Label9", "  distanza", {15, 5520, 675, 195}, kDialogFont);
-    Label10  = label("Label10", "100 Km", {120, 5880, 735, 255}, kDialogFont);
+    Label9   = label("Label9", "  distanza", {15, 5520, 675, 195}, kDialogFont, transparent());
+    Label10  = label("Label10", "100 Km", {120, 5880, 735, 255}, kDialogFont, transparent());
     Label8   = label("Label8", "Il diagramma assume come valore di profondità il valore dell'impostazione dati", {3860, 5880, 2175, 615}, kDialogFont);
-    Label7   = label("Label7", "angolo di depressione", {3855, 8040, 1545, 195}, kDialogFont);
-    Label11  = label("Label11", "0        0", {240, 8120, 375, 375}, kDialogFont);
-    Label12  = label("Label12", "50°", {3600, 8280, 300, 195}, kDialogFont);
+    Label7   = label("Label7", "angolo di depressione", {3855, 8040, 1545, 195}, kDialogFont, transparent());
+    Label11  = label("Label11", "0        0", {240, 8120, 375, 375}, kDialogFont, transparent());
+    Label12  = label("Label12", "50°", {3600, 8280, 300, 195}, kDialogFont, transparent());
     Picture2 = logo("Picture2", 1812, 972);
     // clang-format on
     onClick(Command1, &Form8::Command1_Click);

@@ -15,12 +15,12 @@ Form7::Form7() : Screen(QStringLiteral("Form7"), QStringLiteral("Calcolo della f
     Command1 = button("Command1", "Calcolo", {120, 3840, 1455, 720}, sans(9.6));
     Label4   = label("Label4", "Frequenza doppler in Hz", {2520, 4200, 2655, 255});
     Label3   = result("Label3", {5160, 4080, 855, 495}, sans(13.2));
-    Label2   = label("Label2", "\" frequenza doppler\"", {0, 5640, 1575, 255}, kDialogFont);
-    Label10  = label("Label10", "5 KHz", {0, 5880, 615, 255}, kDialogFont);
+    Label2   = label("Label2", "\" frequenza doppler\"", {0, 5640, 1575, 255}, kDialogFont, transparent());
+    Label10  = label("Label10", "5 KHz", {0, 5880, 615, 255}, kDialogFont, transparent());
     Label8   = label("Label8", "Il diagramma assume come velocità del mezzo il valore dell'impostazione dati", {4100, 6120, 2175, 615}, kDialogFont);
-    Label11  = label("Label11", "0       0", {360, 8130, 465, 435}, kDialogFont);
-    Label7   = label("Label7", " \"frequenza operativa\"", {3855, 8160, 1935, 255}, kDialogFont);
-    Label12  = label("Label12", "100 KHz", {3480, 8400, 735, 255}, kDialogFont);
+    Label11  = label("Label11", "0       0", {360, 8130, 465, 435}, kDialogFont, transparent());
+    Label7   = label("Label7", " \"frequenza operativa\"", {3855, 8160, 1935, 255}, kDialogFont, transparent());
+    Label12  = label("Label12", "100 KHz", {3480, 8400, 735, 255}, kDialogFont, transparent());
     Picture1 = logo("Picture1", 1812, 1095);
     // clang-format on
     onClick(Command1, &Form7::Command1_Click);
