@@ -202,6 +202,9 @@ void Form12::cancellaTEXTBOX1() {
 // ---- Dispatch -------------------------------------------------------------------------------------------------
 
 void Form12::Combo1_Click() {
+    // Each handler lets the first paint draw the frame before it draws: a window never painted yet would
+    // otherwise draw a second frame over what the handler drew.
+    ensurePainted();
     const Process p = process();
     if (isCurve(p)) {
         setupCurve(p);
@@ -216,6 +219,7 @@ void Form12::Combo1_Click() {
 }
 
 void Form12::Command2_Click() {
+    ensurePainted();
     const Process p = process();
     if (isCurve(p)) validateCurve(p);
     // The selected algorithm takes its fields over whatever the process.
@@ -225,6 +229,7 @@ void Form12::Command2_Click() {
 }
 
 void Form12::Command1_Click() {
+    ensurePainted();
     const Process p = process();
     if (isCurve(p)) {
         runCurve(p);
@@ -238,6 +243,7 @@ void Form12::Command1_Click() {
 }
 
 void Form12::List1_Click() {
+    ensurePainted();
     if (process() != Algorithms) return;
     if (const int a = algorithm(); a >= 0) setupAlgorithm(a);
 }

@@ -172,6 +172,26 @@ TEST_F(WorkbenchTest, CurveSurvivesRepaintsAndTheFrameIsNeverDrawnTwice) {
     EXPECT_EQ(lines().size(), 2u);
 }
 
+// A process picked and computed before the window was ever painted: its first paint adds no second frame.
+class WorkbenchUnpaintedTest : public ScreenTest {};
+
+TEST_F(WorkbenchUnpaintedTest, UsedBeforeItsFirstPaintItKeepsOneFrame) {
+    auto* form = static_cast<px::Form12*>(px::screens::show("Form12"));
+    ASSERT_NE(form, nullptr);
+    form->Combo1->setCurrentIndex(0);
+    form->Combo1_Click();
+    form->txtdigits1->setText("1000");
+    form->txtdigits2->setText("1000");
+    form->txtdigits3->setText("500");
+    form->Command2_Click();
+    form->Command1_Click();
+    px::Scenario::settle();
+    form->repaint();
+    EXPECT_EQ(points("Form12", form->surface().foreground().rgb()).size(), static_cast<std::size_t>(kFramePoints));
+    EXPECT_EQ(points("Form12", kBlue).size(), 10000u);
+    EXPECT_EQ(ofKind("Form12", px::Primitive::Line).size(), 2u);
+}
+
 // ---- Setups of the curve processes
 // -------------------------------------------------------------------------------
 
