@@ -35,9 +35,34 @@ void plot(const PointSink& sink, Num u, double U, Num C) {
     sink(CSng(x.value()), CSng(y.value()));
 }
 
+// A quantity that depends on the working values alone: computed where the procedure first computes it, at the
+// first point of the sweep (so that a fault it raises comes at the same step), and taken again at every later
+// point, where the same operations would give the same value.
+class Invariant {
+public:
+    template <class Compute>
+    Num operator()(Compute&& compute) {
+        if (!ready_) value_ = compute(), ready_ = true;
+        return value_;
+    }
+
+private:
+    Num value_;
+    bool ready_ = false;
+};
+
 // The angular frequencies of the band F1 … F2, radians per second: half difference and half sum.
-Num omegaD(const WorkingValues& wv) { return (Num(wv.F2) - Num(wv.F1)) / Num(2) * Num(6.28); }
-Num omegaS(const WorkingValues& wv) { return (Num(wv.F1) + Num(wv.F2)) / Num(2) * Num(6.28); }
+struct Band {
+    explicit Band(const WorkingValues& values) : wv(values) {}
+    const WorkingValues& wv;
+    Invariant d, s;
+    Num omegaD() {
+        return d([this] { return (Num(wv.F2) - Num(wv.F1)) / Num(2) * Num(6.28); });
+    }
+    Num omegaS() {
+        return s([this] { return (Num(wv.F1) + Num(wv.F2)) / Num(2) * Num(6.28); });
+    }
+};
 
 // The envelope sin(xd)/xd and the carriers, for a delay u in microseconds.
 Num envelope(Num u, Num wd) {
@@ -52,17 +77,17 @@ Num arcsine(Num rho, Num epsilon) {
 }
 
 // sin(x)/x of a band 0 … F at the delay t − tc.
-Num bandFromZero(const WorkingValues& wv, Num t) {
+Num bandFromZero(const WorkingValues& wv, Invariant& omega, Num t) {
     const Num u = t - Num(wv.tc);
-    const Num x = u * (Num(wv.F) * Num(6.28)) / Num(1000000);
+    const Num x = u * omega([&] { return Num(wv.F) * Num(6.28); }) / Num(1000000);
     return sin(x) / x;
 }
 
 // Carrier times envelope of the band F1 … F2 at the delay t − tc.
-Num bandF1F2(const WorkingValues& wv, Num t, bool sine) {
-    const Num u = t - Num(wv.tc);
-    const Num S = envelope(u, omegaD(wv));
-    const Num P = sine ? sineCarrier(u, omegaS(wv)) : cosineCarrier(u, omegaS(wv));
+Num bandF1F2(Band& band, Num t, bool sine) {
+    const Num u = t - Num(band.wv.tc);
+    const Num S = envelope(u, band.omegaD());
+    const Num P = sine ? sineCarrier(u, band.omegaS()) : cosineCarrier(u, band.omegaS());
     return P * S;
 }
 
@@ -76,26 +101,29 @@ Num baseDelay(const WorkingValues& wv, Num a) {
 double arcsineLaw(double rho, double epsilon) { return arcsine(rho, epsilon).value(); }
 
 void analFtc(const WorkingValues& wv, const PointSink& sink) {
+    Invariant omega;
     sweep(wv.FS, [&](Num t) {
-        plot(sink, t, wv.FS, bandFromZero(wv, t));
+        plot(sink, t, wv.FS, bandFromZero(wv, omega, t));
         return true;
     });
 }
 
 void analF1F2tc(const WorkingValues& wv, const PointSink& sink) {
     if (wv.F2 == 0 || wv.FS == 0) return;
+    Band band(wv);
     sweep(wv.FS, [&](Num t) {
-        plot(sink, t, wv.FS, bandF1F2(wv, t, false));
+        plot(sink, t, wv.FS, bandF1F2(band, t, false));
         return true;
     });
 }
 
 void analFad(WorkingValues& wv, const PointSink& sink) {
     if (wv.F == 0 || wv.FSa == 0) return;
+    Invariant omega;
     sweep(wv.FSa, [&](Num a) {
         const Num tau = baseDelay(wv, a);
         if (tau == Num(0)) return false;  // the source on the normal of a base, or no base: the sweep ends
-        const Num x = tau * (Num(wv.F) * Num(6.28));
+        const Num x = tau * omega([&] { return Num(wv.F) * Num(6.28); });
         wv.Sux = CSng((sin(x) / x).value());
         plot(sink, a, wv.FSa, Num(wv.Sux));
         return true;
@@ -103,39 +131,45 @@ void analFad(WorkingValues& wv, const PointSink& sink) {
 }
 
 void digFtc(const WorkingValues& wv, const PointSink& sink) {
+    Invariant omega;
     sweep(wv.FS, [&](Num t) {
-        plot(sink, t, wv.FS, arcsine(bandFromZero(wv, t), 1e-8));
+        plot(sink, t, wv.FS, arcsine(bandFromZero(wv, omega, t), 1e-8));
         return true;
     });
 }
 
 void digF1F2tc(const WorkingValues& wv, const PointSink& sink) {
     if (wv.F2 == 0 || wv.FS == 0) return;
+    Band band(wv);
     sweep(wv.FS, [&](Num t) {
-        plot(sink, t, wv.FS, arcsine(bandF1F2(wv, t, false), 1e-8));
+        plot(sink, t, wv.FS, arcsine(bandF1F2(band, t, false), 1e-8));
         return true;
     });
 }
 
 void analF1F2ad(const WorkingValues& wv, const PointSink& sink) {
     if (wv.F1 == 0 || wv.F2 == 0 || wv.FSa == 0) return;
+    Band band(wv);
     sweep(wv.FSa, [&](Num a) {
         const Num tau = baseDelay(wv, a);
         if (tau == Num(0)) return false;
-        const Num x = tau * omegaD(wv);
-        const Num C = cos(tau * omegaS(wv)) * (sin(x) / x);
+        const Num x = tau * band.omegaD();
+        const Num C = cos(tau * band.omegaS()) * (sin(x) / x);
         plot(sink, a, wv.FSa, C);
         return true;
     });
 }
 
 void digNoisy(WorkingValues& wv, TimeOfDay& clock, Uniform& random, const PointSink& sink) {
+    Band band(wv);
+    Invariant share, spreadOfOutput;
     sweep(wv.FS, [&](Num t) {
         const Num u = t - Num(wv.tc);
-        const Num S = envelope(u, omegaD(wv));
-        const Num P = cosineCarrier(u, omegaS(wv));
+        const Num S = envelope(u, band.omegaD());
+        const Num P = cosineCarrier(u, band.omegaS());
         // The share of the input power that is signal.
-        const Num g = Num(1) / (pw(Num(1) / pw(Num(10), Num(wv.SN) / Num(20)), Num(2)) + Num(1));
+        const Num g =
+            share([&] { return Num(1) / (pw(Num(1) / pw(Num(10), Num(wv.SN) / Num(20)), Num(2)) + Num(1)); });
         const Num rho = g * (P * S);
         // The generator is seeded afresh from the clock for every point: within one tick of the clock the
         // points share their random draw.
@@ -143,8 +177,9 @@ void digNoisy(WorkingValues& wv, TimeOfDay& clock, Uniform& random, const PointS
         const float r = random.next();
         const float spread = r * 2001.0f;
         const Num n = (Int(Num(spread)) - Num(1000)) / Num(1000);
-        const Num sigma =
-            Num(2) / Num(3.14) / sqrt(Num(6) / Num(7) * Num(4) * Num(wv.RC) * (Num(wv.F2) - Num(wv.F1)));
+        const Num sigma = spreadOfOutput([&] {
+            return Num(2) / Num(3.14) / sqrt(Num(6) / Num(7) * Num(4) * Num(wv.RC) * (Num(wv.F2) - Num(wv.F1)));
+        });
         wv.Nux = CSng(sigma.value());
         const Num e = Num(wv.Nux) * (n * Num(2.5));
         const Num C = arcsine(rho, 1e-9);
@@ -156,8 +191,9 @@ void digNoisy(WorkingValues& wv, TimeOfDay& clock, Uniform& random, const PointS
 }
 
 void digQuadrature(const WorkingValues& wv, const PointSink& sink) {
+    Band band(wv);
     sweep(wv.FS, [&](Num t) {
-        plot(sink, t, wv.FS, arcsine(bandF1F2(wv, t, true), 1e-8));
+        plot(sink, t, wv.FS, arcsine(bandF1F2(band, t, true), 1e-8));
         return true;
     });
 }
