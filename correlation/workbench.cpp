@@ -7,9 +7,10 @@ namespace px {
 namespace {
 const FontSpec kBold{Face::SansSerif, 8.0, true};
 // The data fields, relative to Frame1: caption label and box of each row, at a pitch of about 500 twips for the
-// first four; fields 5 and 6 follow at 480, so that the last ends where txtdigits7, outside the frame, begins.
-// A caption label reaches from its left to its box, two lines high: the captions the processes set
-// ("F.scala(microS.)", "s/n ingresso (db)") need more than the 435 twips of a "Dato" caption.
+// first four.  txtdigits7 stands outside the frame at its own place, a row below field 6: fields 5 and 6 share the
+// room between field 4 and txtdigits7 evenly, so that the boxes of fields 5, 6 and 7 are 130 twips apart and none
+// touches the next.  A caption label reaches from its left to its box, two lines high: the captions the processes
+// set ("F.scala(microS.)", "s/n ingresso (db)") need more than the 435 twips of a "Dato" caption.
 struct FieldRow {
     const char* label;
     const char* box;
@@ -20,8 +21,8 @@ constexpr FieldRow kRows[6] = {
     {"Label3", "txtdigits2", {480, 740, 1170, 450}, {1680, 750, 735, 285}},
     {"Label4", "txtdigits3", {480, 1240, 1170, 450}, {1680, 1245, 735, 285}},
     {"Label5", "txtdigits4", {480, 1740, 1170, 450}, {1680, 1755, 735, 285}},
-    {"Label6", "txtdigits5", {480, 2220, 1170, 450}, {1680, 2235, 735, 285}},
-    {"Label8", "txtdigits6", {480, 2700, 1170, 300}, {1680, 2715, 735, 285}},
+    {"Label6", "txtdigits5", {480, 2160, 1170, 400}, {1680, 2170, 735, 285}},
+    {"Label8", "txtdigits6", {480, 2575, 1170, 400}, {1680, 2585, 735, 285}},
 };
 // At most six characters in each field of the frame.
 constexpr int kFieldLength = 6;
@@ -120,7 +121,7 @@ Form12::Form12()
     Combo1   = choice("Combo1", QString(), processNames(), {2640, 5160, 3945, 360}, kDialogFont, false);
     Command2 = button("Command2", "Convalida dati", {2640, 5640, 1215, 495}, kDialogFont);
     Command1 = button("Command1", "Calcolo", {4200, 5640, 1215, 495}, kDialogFont);
-    Check1   = new CheckBox(this, "Check1", "Compara   grafici", {5520, 6120, 1395, 375}, kDialogFont);
+    Check1   = new CheckBox(this, "Check1", "Compara   grafici", {5520, 6120, 1815, 375}, kDialogFont);
     Label2   = label("Label2", QStringLiteral("Esempio di calcolo:                     Per un segnale in banda                F1 = 1000 Hz; F2 = 3000 Hz  ed un ritardo tc = 500 microSec.               si seleziona la funzione                     ANAL.C = f(F1,F2,tc) ;  si imposta un fondo scala ad un tempo pari a:  Fs = 1/F1 = 1/1000 =  1000 microSec."), {2640, 6360, 2535, 1815}, inColour(colour::blue));
     Label13  = label("Label13", "SELEZIONE ALGORITMI PER SISTEMI DIGITALI", {5280, 6840, 5400, 240}, FontSpec{Face::Courier, 12, true});
     List1    = new ListBox(this, "List1", algorithmNames(), {5400, 7080, 5655, 1392}, kDialogFont);
@@ -129,8 +130,9 @@ Form12::Form12()
     // clang-format on
     for (std::size_t i = 0; i < 6; ++i) {
         const FieldRow& row = kRows[i];
-        captions_[i] =
-            new Label(Frame1, row.label, QStringLiteral("Dato%1").arg(i + 1), row.caption, kDialogFont, Look{});
+        // Transparent, so that a caption shows on the frame's own background.
+        captions_[i] = new Label(Frame1, row.label, QStringLiteral("Dato%1").arg(i + 1), row.caption, kDialogFont,
+                                 transparent());
         fields_[i] = new NumericField(Frame1, row.box, QString(), row.field, kBold, kWorkbenchKeys, kFieldLength);
     }
     fields_[6] = txtdigits7;
@@ -200,6 +202,9 @@ void Form12::cancellaTEXTBOX1() {
 // ---- Dispatch -------------------------------------------------------------------------------------------------
 
 void Form12::Combo1_Click() {
+    // Each handler lets the first paint draw the frame before it draws: a window never painted yet would
+    // otherwise draw a second frame over what the handler drew.
+    ensurePainted();
     const Process p = process();
     if (isCurve(p)) {
         setupCurve(p);
@@ -214,6 +219,7 @@ void Form12::Combo1_Click() {
 }
 
 void Form12::Command2_Click() {
+    ensurePainted();
     const Process p = process();
     if (isCurve(p)) validateCurve(p);
     // The selected algorithm takes its fields over whatever the process.
@@ -223,6 +229,7 @@ void Form12::Command2_Click() {
 }
 
 void Form12::Command1_Click() {
+    ensurePainted();
     const Process p = process();
     if (isCurve(p)) {
         runCurve(p);
@@ -236,6 +243,7 @@ void Form12::Command1_Click() {
 }
 
 void Form12::List1_Click() {
+    ensurePainted();
     if (process() != Algorithms) return;
     if (const int a = algorithm(); a >= 0) setupAlgorithm(a);
 }
