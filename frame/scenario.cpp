@@ -316,6 +316,9 @@ bool Scenario::click(const std::string& target) {
     // The press may have closed the screen; the release goes only to a widget that still exists.
     if (screenOf(target.substr(0, target.find('.'))) != nullptr) QCoreApplication::sendEvent(w, &release);
     settle();
+    // A run the click started (the workbench's animation) goes on from the event loop: answer once it has ended.
+    runs::wait();
+    settle();
     return true;
 }
 
