@@ -12,6 +12,10 @@ namespace {
 
 // The run lasts about five seconds: one cycle every 5 ms.
 constexpr int kCycleMs = 5;
+// The band of the window that the marks fall in, in twips: from the outer circle of the first channel to that
+// of the last.
+constexpr double kBandLeft = 6780 + 100 * kFirstMark - 60;
+constexpr double kBandWidth = 100 * (kLastMark - kFirstMark) + 120;
 
 // A single-precision result: beyond single range is an overflow.
 float single(float value) {
@@ -59,6 +63,9 @@ bool runCycle(Form12& f) {
             f.surface().Circle(c.x, c.y, r, blue);
     }
     if (sim.y0 == 0) sim.y0 = 8000;
+    // The marks, this cycle's and the last one's, lie in the band of the nine channels.
+    const QRect band = twips::toPixels(kBandLeft, 0, kBandWidth, 0);
+    f.update(band.left(), 0, band.width() + 1, f.height());
     return ++sim.cycle < kSimulationCycles;
 }
 

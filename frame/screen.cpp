@@ -108,7 +108,8 @@ void Screen::fireRepeat() {
     if (!repeat_) return;
     const std::function<bool()> step = repeat_->step;
     bool more = false;
-    const bool ran = guard([&] { more = step(); });
+    const bool ran = guarded([&] { more = step(); }, false);
+    if (!ran) update();
     if (!repeat_) return;  // stopped by the step itself, or the window closed meanwhile
     ++repeat_->count;
     if (ran && more)
@@ -133,14 +134,17 @@ void Screen::setBackground(const QColor& c) {
     surface_.setBackground(c);
 }
 
-bool Screen::guard(const std::function<void()>& handler) {
+bool Screen::guard(const std::function<void()>& handler) { return guarded(handler, true); }
+
+bool Screen::guarded(const std::function<void()>& handler, bool repaint) {
     // Whatever the handler drew is shown once it ends, also when a fault ended it part-way.
     struct Repaint {
         Screen* s;
+        bool all;
         ~Repaint() {
-            if (!s->painting_) s->update();
+            if (all && !s->painting_) s->update();
         }
-    } repaint{this};
+    } repaintAll{this, repaint};
     try {
         handler();
         return true;

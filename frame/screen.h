@@ -38,6 +38,8 @@ public:
     // made up by a busy wait: the next one simply follows as soon as the event loop comes round), each time under
     // the guard, until it returns false, a fault ends it, stopRepeating() is called or the window closes.  From
     // now until it stops it is an active run (runs::active).  Does nothing while a step is already repeating.
+    // The step asks for the repaint of the area it changed (update), so that a step stays cheap on a large
+    // window; after a fault the whole window is repainted.
     void every(int intervalMs, std::function<bool()> step);
     bool repeating() const { return repeat_ != nullptr; }
     void stopRepeating();
@@ -91,6 +93,7 @@ protected:
 private:
     struct Repeat;
     void scheduleRepeat();
+    bool guarded(const std::function<void()>& handler, bool repaint);
     static std::string_view kCalculatorKeysView();
     QString name_;
     FontSpec font_;
