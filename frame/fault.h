@@ -17,6 +17,8 @@ enum class FaultKind {
     DivisionByZero,   // a division by zero (0/0 included)
     Overflow,         // a result beyond double range, a 16-bit value out of range, a number too large to read
     IndexOutOfRange,  // an index outside a table of fixed size
+    // The input Si/Ni of the correlator simulation below -20 dB, where its output is lost in its noise.
+    InputBelowMinus20dB,
 };
 
 class Fault : public std::exception {

@@ -1,11 +1,14 @@
 #include "screen.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
+#include <algorithm>
 #include <map>
 
 #include "fault.h"
@@ -48,13 +51,80 @@ Screen::Screen(const QString& name, const QString& caption, FontSpec font)
     openScreens().push_back(this);
 }
 
-Screen::~Screen() { std::erase(openScreens(), this); }
+struct Screen::Repeat {
+    int intervalMs;
+    std::function<bool()> step;
+    QElapsedTimer started;
+    qint64 count = 0;  // steps run so far
+    std::unique_ptr<QTimer> timer;
+};
+
+Screen::~Screen() {
+    stopRepeating();
+    std::erase(openScreens(), this);
+}
 
 void Screen::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
     // Closed is gone: the window is destroyed once the event loop comes round, but from now on a show creates
-    // the screen afresh.
-    if (event->isAccepted()) std::erase(openScreens(), this);
+    // the screen afresh, and no repeated step runs again.
+    if (event->isAccepted()) {
+        stopRepeating();
+        std::erase(openScreens(), this);
+    }
+}
+
+void Screen::every(int intervalMs, std::function<bool()> step) {
+    if (repeat_) return;
+    repeat_ = std::make_unique<Repeat>();
+    repeat_->intervalMs = intervalMs;
+    repeat_->step = std::move(step);
+    repeat_->started.start();
+    repeat_->timer = std::make_unique<QTimer>();
+    repeat_->timer->setSingleShot(true);
+    repeat_->timer->setTimerType(Qt::PreciseTimer);
+    connect(repeat_->timer.get(), &QTimer::timeout, this, &Screen::fireRepeat);
+    runs::begin();
+    scheduleRepeat();
+}
+
+void Screen::scheduleRepeat() {
+    switch (runs::pace()) {
+        case runs::Pace::Held:
+            return;
+        case runs::Pace::Immediate:
+            repeat_->timer->start(0);
+            return;
+        case runs::Pace::Timed: {
+            // Step n is due n intervals after the start, so the whole run keeps its pace.
+            const qint64 due = repeat_->count * repeat_->intervalMs - repeat_->started.elapsed();
+            repeat_->timer->start(static_cast<int>(std::max<qint64>(0, due)));
+            return;
+        }
+    }
+}
+
+void Screen::fireRepeat() {
+    if (!repeat_) return;
+    const std::function<bool()> step = repeat_->step;
+    bool more = false;
+    const bool ran = guarded([&] { more = step(); }, false);
+    if (!ran) update();
+    if (!repeat_) return;  // stopped by the step itself, or the window closed meanwhile
+    ++repeat_->count;
+    if (ran && more)
+        scheduleRepeat();
+    else
+        stopRepeating();
+}
+
+void Screen::stopRepeating() {
+    if (!repeat_) return;
+    const std::unique_ptr<Repeat> r = std::move(repeat_);
+    r->timer->stop();
+    // The timer may be the sender of the signal being handled: it goes once the event loop comes round.
+    r->timer.release()->deleteLater();
+    runs::end();
 }
 
 void Screen::setBackground(const QColor& c) {
@@ -64,16 +134,20 @@ void Screen::setBackground(const QColor& c) {
     surface_.setBackground(c);
 }
 
-void Screen::guard(const std::function<void()>& handler) {
+bool Screen::guard(const std::function<void()>& handler) { return guarded(handler, true); }
+
+bool Screen::guarded(const std::function<void()>& handler, bool repaint) {
     // Whatever the handler drew is shown once it ends, also when a fault ended it part-way.
     struct Repaint {
         Screen* s;
+        bool all;
         ~Repaint() {
-            if (!s->painting_) s->update();
+            if (all && !s->painting_) s->update();
         }
-    } repaint{this};
+    } repaintAll{this, repaint};
     try {
         handler();
+        return true;
     } catch (const Fault& fault) {
         if (painting_) {
             // A message box cannot open inside a repaint: report once the paint is over.
@@ -83,6 +157,7 @@ void Screen::guard(const std::function<void()>& handler) {
             faultReporter().report(fault);
         }
     }
+    return false;
 }
 
 QWidget* Screen::control(const QString& name) const {
@@ -170,12 +245,28 @@ Picture* Screen::logo(const QString& name, double width, double height) {
 namespace runs {
 namespace {
 int gActive = 0;
-}
+Pace gPace = Pace::Timed;
+}  // namespace
 void begin() { ++gActive; }
 void end() {
     if (gActive > 0) --gActive;
 }
-int active() { return gActive; }
+int active() { return gPace == Pace::Held ? 0 : gActive; }
+void wait() {
+    while (active() > 0)
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+}
+void setPace(Pace pace) { gPace = pace; }
+Pace pace() { return gPace; }
+int fireHeld() {
+    int fired = 0;
+    for (Screen* s : screens::open()) {
+        if (!s->repeating()) continue;
+        s->fireRepeat();
+        ++fired;
+    }
+    return fired;
+}
 }  // namespace runs
 
 // ---- Registry and the show operation ----------------------------------------------------------------------------

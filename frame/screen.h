@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <functional>
 #include <initializer_list>
+#include <memory>
 #include <string_view>
 #include <type_traits>
 #include <vector>
@@ -30,8 +31,21 @@ public:
     void ensurePainted();
     bool painted() const { return painted_; }
 
-    // Runs a handler: a Fault it throws ends it at that step, is reported, and the application goes on.
-    void guard(const std::function<void()>& handler);
+    // Runs a handler: a Fault it throws ends it at that step, is reported, and the application goes on.  True
+    // when the handler ran to its end.
+    bool guard(const std::function<void()>& handler);
+
+    // Runs `step` from the event loop, once every `intervalMs` milliseconds after this call (a late step is not
+    // made up by a busy wait: the next one simply follows as soon as the event loop comes round), each time under
+    // the guard, until it returns false, a fault ends it, stopRepeating() is called or the window closes.  From
+    // now until it stops it is an active run (runs::active).  Does nothing while a step is already repeating.
+    // The step asks for the repaint of the area it changed (update), so that a step stays cheap on a large
+    // window; after a fault the whole window is repainted.
+    void every(int intervalMs, std::function<bool()> step);
+    bool repeating() const { return repeat_ != nullptr; }
+    void stopRepeating();
+    // Runs the repeating step once, now, as its time source would.
+    void fireRepeat();
 
     // The control of that layout name, or nullptr.
     QWidget* control(const QString& name) const;
@@ -76,6 +90,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    struct Repeat;
+    void scheduleRepeat();
+    bool guarded(const std::function<void()>& handler, bool repaint);
     static std::string_view kCalculatorKeysView();
     QString name_;
     FontSpec font_;
@@ -83,6 +100,7 @@ private:
     QWidget* firstFocus_ = nullptr;
     bool painted_ = false;
     bool painting_ = false;
+    std::unique_ptr<Repeat> repeat_;
 };
 
 // Work that runs from the event loop a step at a time, after its handler has returned (the workbench's animated
@@ -90,7 +108,19 @@ private:
 namespace runs {
 void begin();
 void end();
+// The runs that advance by themselves: none while steps are held.
 int active();
+// Handles events until no run is active.
+void wait();
+
+// The time source of repeated steps (Screen::every): the event loop's timers at each step's interval (the
+// application's), as soon as the event loop comes round (a whole run at once, still step by step), or held until
+// a test fires them one at a time.
+enum class Pace { Timed, Immediate, Held };
+void setPace(Pace pace);
+Pace pace();
+// With held steps: runs the next step of every repeating screen; returns how many ran.
+int fireHeld();
 }  // namespace runs
 
 // The registry of screens, and the show operation.

@@ -79,8 +79,11 @@ void Surface::paint(QPainter& painter, QSize size, double ratio) {
                        static_cast<int>(std::ceil(size.height() * ratio)));
     if (cache_.size() != pixels || cacheRatio_ != ratio || cacheGeneration_ != generation_ ||
         rendered_ > list_.size()) {
-        cache_ = QImage(pixels, QImage::Format_RGB32);
-        cache_.setDevicePixelRatio(ratio);
+        // An image of the same size is painted over afresh rather than made anew.
+        if (cache_.size() != pixels || cacheRatio_ != ratio) {
+            cache_ = QImage(pixels, QImage::Format_RGB32);
+            cache_.setDevicePixelRatio(ratio);
+        }
         cache_.fill(background_);
         cacheRatio_ = ratio;
         cacheGeneration_ = generation_;
