@@ -1,5 +1,10 @@
 #include "workbench.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
+
 #include "numbers.h"
 
 namespace px {
@@ -64,6 +69,20 @@ const CurveSetup kCurveSetups[] = {
 };
 
 bool isCurve(Form12::Process p) { return p >= Form12::AnalFtc && p <= Form12::DigQuadrature; }
+
+// A data field takes no Ctrl+C of its own unless text is selected in it: the keys then copy the report.
+class CopyPassThrough : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::ShortcutOverride) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            auto* edit = qobject_cast<QLineEdit*>(watched);
+            if (key->matches(QKeySequence::Copy) && edit != nullptr && !edit->hasSelectedText()) return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
 }  // namespace
 
 const QStringList& Form12::processNames() {
@@ -157,6 +176,16 @@ Form12::Form12()
     onClick(List1, &Form12::List1_Click);
     onClick(Command1, &Form12::Command1_Click);
     onClick(Command2, &Form12::Command2_Click);
+
+    copyReportAction = new QAction(QStringLiteral("Copia rapporto"), this);
+    copyReportAction->setShortcut(QKeySequence::Copy);
+    copyReportAction->setShortcutContext(Qt::WindowShortcut);
+    addAction(copyReportAction);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(copyReportAction, &QAction::triggered, this, &Form12::copyReport);
+    auto* passThrough = new CopyPassThrough(this);
+    for (NumericField* f : fields_)
+        f->installEventFilter(passThrough);
     tabOrder({Combo1, txtdigits1, txtdigits2, txtdigits3, txtdigits4, txtdigits5, txtdigits6, txtdigits7, Command2,
               Command1, Check1, List1});
 }
@@ -178,6 +207,12 @@ int Form12::algorithm() const { return static_cast<int>(algorithmNames().indexOf
 double Form12::value(int n) const { return Val(field(n)->utf8()); }
 
 void Form12::Form_Paint() { drawPlotFrame(); }
+
+// With no report on the window the clipboard keeps what it holds.
+void Form12::copyReport() {
+    const QString text = report.plainText();
+    if (!text.isEmpty()) QGuiApplication::clipboard()->setText(text);
+}
 
 void Form12::drawPlotFrame() {
     drawDottedGrid(surface(), DottedGrid{0, 0, 6440, 4480, 322, 28, 224, 42});

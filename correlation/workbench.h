@@ -12,9 +12,12 @@
 
 #include "blocks.h"
 #include "chance.h"
+#include "report.h"
 #include "screen.h"
 #include "simulation.h"
 #include "working_values.h"
+
+class QAction;
 
 namespace px {
 
@@ -95,6 +98,11 @@ public:
     WorkingValues wv;
     SimulationState sim;
     BlockState blocks;
+    // The printer of the reports; it keeps the plain text of the report on the window.
+    ReportPrinter report{surface()};
+    // "Copia rapporto" (Ctrl+C and the context menu): the report on the window, as plain text, to the clipboard.
+    QAction* copyReportAction = nullptr;
+    void copyReport();
 
     // Controls, by their layout names.
     Picture *Picture1, *Image1, *Image2, *Image3;
