@@ -1,13 +1,6 @@
 #include "graph_frame.h"
 
-#include <algorithm>
-#include <thread>
-
-#include "noise_models.h"
-
-#include <QFontMetricsF>
-#include <QPainter>
-
+#include "controls.h"
 #include "numbers.h"
 
 namespace px::noise {
@@ -24,77 +17,6 @@ void drawSpectrumFrame(Surface& surface) {
             surface.Point(x, y);
     surface.Line(kLeft, kBottom, kRight, kBottom, colour::black);
     surface.Line(kLeft, kTop, kLeft, kBottom, colour::black);
-}
-
-DecadeCaption::DecadeCaption(QWidget* parent, const QString& name, const QString& caption, Rect place,
-                             FontSpec font, std::array<double, 4> decades)
-    : Label(parent, name, caption, place, font, Look{}), decades_(decades) {
-    setFocusPolicy(Qt::NoFocus);
-}
-
-std::vector<DecadeCaption::Word> DecadeCaption::layout() const {
-    const QFontMetricsF fm(fittedFont());
-    const double blank = fm.horizontalAdvance(QLatin1Char(' '));
-    const QString text = caption();
-    std::vector<Word> words;
-    double pen = contentsRect().left();
-    int blanks = 0;
-    for (qsizetype i = 0; i < text.size();) {
-        if (text[i] == QLatin1Char(' ')) {
-            ++blanks;
-            ++i;
-            continue;
-        }
-        qsizetype end = i;
-        while (end < text.size() && text[end] != QLatin1Char(' '))
-            ++end;
-        const QString word = text.mid(i, end - i);
-        const double width = fm.horizontalAdvance(word);
-        double left = pen + blanks * blank;
-        if (words.size() < decades_.size()) {
-            // The decade line in pixels of this label: the same rounding as a point drawn at that x.
-            const double line = std::floor(decades_[words.size()] * twips::scale() + 0.5) - x();
-            left = line + 0.5 - width / 2;
-        }
-        words.push_back({word, left});
-        pen = left + width;
-        blanks = 0;
-        i = end;
-    }
-    return words;
-}
-
-void DecadeCaption::paintEvent(QPaintEvent* event) {
-    QFrame::paintEvent(event);
-    QPainter p(this);
-    p.setFont(fittedFont());
-    p.setPen(palette().color(QPalette::WindowText));
-    const double baseline = contentsRect().top() + QFontMetricsF(fittedFont()).ascent();
-    for (const Word& w : layout())
-        p.drawText(QPointF(w.left, baseline), w.text);
-}
-
-std::vector<SweepStep> sweep(double k, double ln10) {
-    std::vector<double> frequencies;
-    frequencies.reserve(kSweepPoints);
-    for (double f = kSweepFrom; f <= kSweepTo; f = f + kSweepStep)
-        frequencies.push_back(f);
-
-    std::vector<SweepStep> steps(frequencies.size());
-    auto compute = [&](std::size_t from, std::size_t to) {
-        for (std::size_t i = from; i < to; ++i)
-            steps[i] = SweepStep{sweepX(frequencies[i], ln10), octaveDrop(frequencies[i], k, ln10)};
-    };
-    const std::size_t workers = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 8);
-    const std::size_t share = (frequencies.size() + workers - 1) / workers;
-    std::vector<std::thread> helpers;
-    for (std::size_t w = 1; w < workers; ++w)
-        helpers.emplace_back(compute, std::min(frequencies.size(), w * share),
-                             std::min(frequencies.size(), (w + 1) * share));
-    compute(0, std::min(frequencies.size(), share));
-    for (std::thread& t : helpers)
-        t.join();
-    return steps;
 }
 
 }  // namespace px::noise
