@@ -21,7 +21,6 @@
 #include <string_view>
 
 class QScreen;
-class QSvgRenderer;
 
 namespace px {
 
@@ -179,7 +178,6 @@ class Picture : public QWidget {
     Q_OBJECT
 public:
     Picture(QWidget* parent, const QString& name, const QString& resource, Rect place);
-    ~Picture() override;
 
 signals:
     void clicked();
@@ -190,8 +188,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    QSvgRenderer* renderer_;
-    QPixmap cache_;
+    QString resource_;
     bool pressed_ = false;
 };
 
