@@ -76,12 +76,12 @@ void Surface::Circle(double x, double y, double r, const QColor& c) {
 }
 
 std::span<float> Surface::Points(std::size_t count, std::span<const QRgb> colours) {
-    if (count == 0 || colours.empty()) return {};
+    // One run for the whole curve, its colours a cycle as long as the caller gives, up to 65 535 colours.
+    if (count == 0 || colours.empty() || colours.size() > 0xffff) return {};
     const std::size_t at = coords_.size();
-    // One run for the whole curve, its colours a cycle as long as the caller gives (at most 65 535).
-    const auto period = static_cast<std::uint16_t>(std::min<std::size_t>(colours.size(), 0xffff));
+    const auto period = static_cast<std::uint16_t>(colours.size());
     runs_.push_back(Run{Primitive::Point, period, static_cast<std::uint32_t>(palette_.size()), count, at});
-    palette_.insert(palette_.end(), colours.begin(), colours.begin() + period);
+    palette_.insert(palette_.end(), colours.begin(), colours.end());
     size_ += count;
     coords_.resize(at + 2 * count);
     return {coords_.data() + at, 2 * count};

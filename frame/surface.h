@@ -73,7 +73,7 @@ public:
     // Draws `count` points at once, their colours going round `colours` (the i-th point takes colour i modulo
     // their number), and returns their 2 count coordinates, x then y of each point in drawing order, for the
     // caller to fill before anything else is drawn or painted.  The coordinates are single precision, as Point
-    // stores them.
+    // stores them.  With no colour, or more than 65 535, nothing is drawn and the span is empty.
     std::span<float> Points(std::size_t count, std::span<const QRgb> colours);
     // Makes room for that many more points, so that a long curve is not copied as the list grows.
     void reserve(std::size_t points);
