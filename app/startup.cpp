@@ -9,12 +9,20 @@
 #include "accessibility.h"
 #include "catalogue.h"
 #include "controls.h"
+#include "memory.h"
 #include "numbers.h"
 #include "screen.h"
 
 namespace px {
 
 void startUp() {
+    // While the cover is built and read, the room of the largest first screen is touched ahead: a graph's list
+    // (about 5 MB), and the window's and the surface's images of a maximized screen.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QSize pixels = screen->size() * screen->devicePixelRatio();
+        const auto image = static_cast<std::size_t>(pixels.width()) * static_cast<std::size_t>(pixels.height()) * 4;
+        memory::keepMapped(2 * image + (8u << 20));
+    }
     // The C library's number conversions stay with the full stop whatever the user's settings: regional
     // separators are written by Format and the text form only, from QLocale.
     std::setlocale(LC_NUMERIC, "C");

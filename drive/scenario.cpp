@@ -346,7 +346,7 @@ std::optional<DrawingSummary> Scenario::drawing(const std::string& name, const s
             return std::nullopt;
         }
     }
-    for (const Primitive& p : surface.primitives()) {
+    surface.forEach([&](const Primitive& p) {
         const std::string c = hexColour(p.colour);
         switch (p.kind) {
             case Primitive::Point:
@@ -372,7 +372,7 @@ std::optional<DrawingSummary> Scenario::drawing(const std::string& name, const s
                         << jsonString(surface.textOf(p).toStdString()) << ' ' << c << '\n';
                 break;
         }
-    }
+    });
     return sum;
 }
 

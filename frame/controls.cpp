@@ -1,17 +1,21 @@
 #include "controls.h"
 
 #include <QAccessible>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QScreen>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QSvgRenderer>
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <tuple>
 
 #include "numbers.h"
 
@@ -250,31 +254,68 @@ void Button::paintEvent(QPaintEvent*) {
 
 // ---- Picture --------------------------------------------------------------------------------------------------
 
+namespace {
+
+// Every picture of the resources, parsed once in the process and drawn once for each size and pixel ratio: the
+// logo that every screen shows is one parse and, for the few sizes it takes, one drawing each.  The store lives
+// as long as the application.
+class PictureStore : public QObject {
+public:
+    static PictureStore& instance() {
+        static QPointer<PictureStore> store;
+        if (store.isNull()) store = new PictureStore(QCoreApplication::instance());
+        return *store;
+    }
+
+    QPixmap image(const QString& resource, QSize size, double ratio) {
+        const auto key = std::make_tuple(resource, size.width(), size.height(), ratio);
+        if (auto it = images_.find(key); it != images_.end()) return it->second;
+        const QSize pixels(static_cast<int>(std::ceil(size.width() * ratio)),
+                           static_cast<int>(std::ceil(size.height() * ratio)));
+        QPixmap pixmap(pixels);
+        pixmap.fill(Qt::transparent);
+        pixmap.setDevicePixelRatio(ratio);
+        {
+            QPainter painter(&pixmap);
+            painter.setRenderHint(QPainter::Antialiasing);
+            QSvgRenderer& r = renderer(resource);
+            if (r.isValid()) r.render(&painter, QRectF(QRect(QPoint(0, 0), size)));
+        }
+        // Sizes change only with the display; should they keep changing, the oldest drawings are not kept.
+        if (images_.size() >= kMostImages) images_.clear();
+        images_.emplace(key, pixmap);
+        return pixmap;
+    }
+
+private:
+    explicit PictureStore(QObject* parent) : QObject(parent) {}
+
+    QSvgRenderer& renderer(const QString& resource) {
+        auto it = renderers_.find(resource);
+        if (it == renderers_.end()) it = renderers_.emplace(resource, new QSvgRenderer(resource, this)).first;
+        return *it->second;
+    }
+
+    static constexpr std::size_t kMostImages = 32;
+    std::map<QString, QSvgRenderer*> renderers_;
+    std::map<std::tuple<QString, int, int, double>, QPixmap> images_;
+};
+
+}  // namespace
+
 Picture::Picture(QWidget* parent, const QString& name, const QString& resource, Rect where)
-    : QWidget(parent), renderer_(new QSvgRenderer(resource)) {
+    : QWidget(parent), resource_(resource) {
     place(this, name, where);
     setAccessibleName(name);
 }
 
-Picture::~Picture() { delete renderer_; }
-
 Reading Picture::reading() const { return readingOf(this, QString()); }
 
 void Picture::paintEvent(QPaintEvent*) {
-    // The picture is drawn once for its size and pixel ratio and shown from then on: a repaint of the screen
-    // around a plot need not draw the vector picture again.
-    const double ratio = devicePixelRatioF();
-    const QSize pixels(static_cast<int>(std::ceil(width() * ratio)), static_cast<int>(std::ceil(height() * ratio)));
-    if (cache_.size() != pixels) {
-        cache_ = QPixmap(pixels);
-        cache_.fill(Qt::transparent);
-        cache_.setDevicePixelRatio(ratio);
-        QPainter painter(&cache_);
-        painter.setRenderHint(QPainter::Antialiasing);
-        if (renderer_->isValid()) renderer_->render(&painter, QRectF(rect()));
-    }
+    // The picture is drawn once for its size and pixel ratio, for every screen that shows it, and shown from then
+    // on: a repaint of the screen around a plot need not draw the vector picture again.
     QPainter p(this);
-    p.drawPixmap(0, 0, cache_);
+    p.drawPixmap(0, 0, PictureStore::instance().image(resource_, size(), devicePixelRatioF()));
 }
 
 void Picture::mousePressEvent(QMouseEvent* event) {

@@ -23,7 +23,6 @@
 #include <string_view>
 
 class QScreen;
-class QSvgRenderer;
 
 namespace px {
 
@@ -202,7 +201,6 @@ class Picture : public QWidget, public Control {
     Q_OBJECT
 public:
     Picture(QWidget* parent, const QString& name, const QString& resource, Rect place);
-    ~Picture() override;
     Reading reading() const override;
 
 signals:
@@ -214,8 +212,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    QSvgRenderer* renderer_;
-    QPixmap cache_;
+    QString resource_;
     bool pressed_ = false;
 };
 

@@ -8,18 +8,52 @@
 
 namespace px {
 
+namespace {
+// The most colours a run takes in turn before a new run starts.
+constexpr std::uint16_t kLongestCycle = 8;
+}  // namespace
+
 Surface::Surface()
     : foreground_(colour::buttonText().rgb()),
       background_(colour::buttonFace().rgb()),
       font_(qtFont(kDialogFont)) {}
 
-void Surface::add(Primitive p) { list_.push_back(p); }
+// Continues the last run where the primitive is of its kind and takes the next colour of its cycle (or, while the
+// run has been round its colours once at most, extends the cycle); otherwise starts a run.  Returns where the
+// primitive's coordinates go.
+float* Surface::add(Primitive::Kind kind, QRgb colour) {
+    Run* run = runs_.empty() ? nullptr : &runs_.back();
+    if (run != nullptr && run->kind == kind) {
+        const std::size_t phase = run->count % run->period;
+        if (palette_[run->palette + phase] != colour) {
+            if (run->count == run->period && run->period < kLongestCycle) {
+                palette_.push_back(colour);
+                ++run->period;
+            } else {
+                run = nullptr;
+            }
+        }
+    } else {
+        run = nullptr;
+    }
+    if (run == nullptr) {
+        runs_.push_back(Run{kind, 1, static_cast<std::uint32_t>(palette_.size()), 0, coords_.size()});
+        palette_.push_back(colour);
+        run = &runs_.back();
+    }
+    ++run->count;
+    ++size_;
+    const std::size_t at = coords_.size();
+    coords_.resize(at + floatsOf(kind));
+    return coords_.data() + at;
+}
 
 void Surface::Point(double x, double y) { Point(x, y, QColor::fromRgb(foreground_)); }
 
 void Surface::Point(double x, double y, const QColor& c) {
-    // Built in place: a graph sets hundreds of thousands of points.
-    list_.emplace_back(Primitive::Point, static_cast<float>(x), static_cast<float>(y), 0.0f, 0.0f, c.rgb());
+    float* p = add(Primitive::Point, c.rgb());
+    p[0] = static_cast<float>(x);
+    p[1] = static_cast<float>(y);
 }
 
 void Surface::Line(double x1, double y1, double x2, double y2) {
@@ -27,12 +61,39 @@ void Surface::Line(double x1, double y1, double x2, double y2) {
 }
 
 void Surface::Line(double x1, double y1, double x2, double y2, const QColor& c) {
-    add({Primitive::Line, static_cast<float>(x1), static_cast<float>(y1), static_cast<float>(x2),
-         static_cast<float>(y2), c.rgb()});
+    float* p = add(Primitive::Line, c.rgb());
+    p[0] = static_cast<float>(x1);
+    p[1] = static_cast<float>(y1);
+    p[2] = static_cast<float>(x2);
+    p[3] = static_cast<float>(y2);
 }
 
 void Surface::Circle(double x, double y, double r, const QColor& c) {
-    add({Primitive::Circle, static_cast<float>(x), static_cast<float>(y), static_cast<float>(r), 0, c.rgb()});
+    float* p = add(Primitive::Circle, c.rgb());
+    p[0] = static_cast<float>(x);
+    p[1] = static_cast<float>(y);
+    p[2] = static_cast<float>(r);
+}
+
+std::span<float> Surface::Points(std::size_t count, std::span<const QRgb> colours) {
+    // One run for the whole curve, its colours a cycle as long as the caller gives, up to 65 535 colours.
+    if (count == 0 || colours.empty() || colours.size() > 0xffff) return {};
+    const std::size_t at = coords_.size();
+    const auto period = static_cast<std::uint16_t>(colours.size());
+    runs_.push_back(Run{Primitive::Point, period, static_cast<std::uint32_t>(palette_.size()), count, at});
+    palette_.insert(palette_.end(), colours.begin(), colours.end());
+    size_ += count;
+    coords_.resize(at + 2 * count);
+    return {coords_.data() + at, 2 * count};
+}
+
+void Surface::reserve(std::size_t points) { coords_.reserve(coords_.size() + 2 * points); }
+
+std::vector<Primitive> Surface::primitives() const {
+    std::vector<Primitive> all;
+    all.reserve(size_);
+    forEach([&all](const Primitive& p) { all.push_back(p); });
+    return all;
 }
 
 void drawDottedGrid(Surface& s, const DottedGrid& g) {
@@ -45,8 +106,12 @@ void drawDottedGrid(Surface& s, const DottedGrid& g) {
 }
 
 void Surface::Clear() {
-    list_.clear();
+    // The room stays: the next drawing, as long as this one, fills it again without asking for memory.
+    runs_.clear();
+    coords_.clear();
+    palette_.clear();
     texts_.clear();
+    size_ = 0;
     printX_ = 0;
     printY_ = 0;
     ++generation_;
@@ -55,8 +120,9 @@ void Surface::Clear() {
 void Surface::PrintInline(const QString& text) {
     if (!text.isEmpty()) {
         texts_.push_back(text);
-        add({Primitive::Text, static_cast<float>(printX_), static_cast<float>(printY_), 0, 0, foreground_,
-             static_cast<int>(texts_.size() - 1)});
+        float* p = add(Primitive::Text, foreground_);
+        p[0] = static_cast<float>(printX_);
+        p[1] = static_cast<float>(printY_);
     }
     printX_ += QFontMetricsF(font_).horizontalAdvance(text) / twips::scale();
 }
@@ -75,25 +141,33 @@ void Surface::setBackground(const QColor& c) {
 }
 
 void Surface::paint(QPainter& painter, QSize size, double ratio) {
+    if (size_ == 0) {
+        // Nothing drawn: the background alone, without an image.
+        cache_ = QImage();
+        cacheGeneration_ = ~0ull;
+        painter.fillRect(QRect(QPoint(0, 0), size), QColor::fromRgb(background_));
+        return;
+    }
     const QSize pixels(static_cast<int>(std::ceil(size.width() * ratio)),
                        static_cast<int>(std::ceil(size.height() * ratio)));
-    if (cache_.size() != pixels || cacheRatio_ != ratio || cacheGeneration_ != generation_ ||
-        rendered_ > list_.size()) {
-        // An image of the same size is painted over afresh rather than made anew.
-        if (cache_.size() != pixels || cacheRatio_ != ratio) {
-            cache_ = QImage(pixels, QImage::Format_RGB32);
-            cache_.setDevicePixelRatio(ratio);
-        }
-        cache_.fill(background_);
+    if (cache_.size() != pixels || cacheRatio_ != ratio) {
+        cache_ = QImage(pixels, QImage::Format_RGB32);
+        cache_.setDevicePixelRatio(ratio);
         cacheRatio_ = ratio;
-        cacheGeneration_ = generation_;
-        rendered_ = 0;
+        cacheGeneration_ = ~0ull;
     }
-    if (rendered_ < list_.size()) render(rendered_);
+    if (cacheGeneration_ != generation_ || renderedRun_ > runs_.size() ||
+        (renderedRun_ < runs_.size() && renderedCount_ > runs_[renderedRun_].count)) {
+        cache_.fill(background_);
+        cacheGeneration_ = generation_;
+        renderedRun_ = 0;
+        renderedCount_ = 0;
+    }
+    render();
     painter.drawImage(QPointF(0, 0), cache_);
 }
 
-void Surface::render(std::size_t from) {
+void Surface::render() {
     const double s = twips::scale() * cacheRatio_;  // device pixels per twip
     const int dot = std::max(1, static_cast<int>(std::lround(cacheRatio_)));
     const int w = cache_.width();
@@ -110,56 +184,75 @@ void Surface::render(std::size_t from) {
         }
         return *painter;
     };
-    for (std::size_t i = from; i < list_.size(); ++i) {
-        const Primitive& p = list_[i];
-        switch (p.kind) {
-            case Primitive::Point: {
-                // A point falls on the pixel nearest to it; outside the client area it draws nothing.
-                // Inside the area the rounded coordinates are not negative, so truncation is the floor.
-                const double fx = p.x1 * s + 0.5;
-                const double fy = p.y1 * s + 0.5;
-                if (!(fx >= 0 && fy >= 0 && fx < w && fy < h)) break;
-                const int x = static_cast<int>(fx);
-                const int y = static_cast<int>(fy);
-                if (dot == 1) {
-                    bits[static_cast<std::size_t>(y) * stride + static_cast<std::size_t>(x)] =
-                        p.colour | 0xff000000u;
+    // The texts before the first run to render, which the first text rendered follows.
+    int text = 0;
+    for (std::size_t r = 0; r < renderedRun_ && r < runs_.size(); ++r)
+        if (runs_[r].kind == Primitive::Text) text += static_cast<int>(runs_[r].count);
+    if (renderedRun_ < runs_.size() && runs_[renderedRun_].kind == Primitive::Text)
+        text += static_cast<int>(renderedCount_);
+
+    for (; renderedRun_ < runs_.size(); ++renderedRun_, renderedCount_ = 0) {
+        const Run& run = runs_[renderedRun_];
+        const std::size_t n = floatsOf(run.kind);
+        const QRgb* colours = palette_.data() + run.palette;
+        std::size_t phase = renderedCount_ % run.period;
+        const float* c = coords_.data() + run.at + renderedCount_ * n;
+        for (std::size_t i = renderedCount_; i < run.count; ++i, c += n) {
+            const QRgb colour = colours[phase];
+            if (++phase == run.period) phase = 0;
+            switch (run.kind) {
+                case Primitive::Point: {
+                    // A point falls on the pixel nearest to it; outside the client area it draws nothing.
+                    // Inside the area the rounded coordinates are not negative, so truncation is the floor.
+                    const double fx = c[0] * s + 0.5;
+                    const double fy = c[1] * s + 0.5;
+                    if (!(fx >= 0 && fy >= 0 && fx < w && fy < h)) break;
+                    const int x = static_cast<int>(fx);
+                    const int y = static_cast<int>(fy);
+                    if (dot == 1) {
+                        bits[static_cast<std::size_t>(y) * stride + static_cast<std::size_t>(x)] =
+                            colour | 0xff000000u;
+                        break;
+                    }
+                    for (int dy = 0; dy < dot && y + dy < h; ++dy)
+                        for (int dx = 0; dx < dot && x + dx < w; ++dx)
+                            bits[static_cast<std::size_t>(y + dy) * stride + static_cast<std::size_t>(x + dx)] =
+                                colour | 0xff000000u;
                     break;
                 }
-                for (int dy = 0; dy < dot && y + dy < h; ++dy)
-                    for (int dx = 0; dx < dot && x + dx < w; ++dx)
-                        bits[static_cast<std::size_t>(y + dy) * stride + static_cast<std::size_t>(x + dx)] =
-                            p.colour | 0xff000000u;
-                break;
-            }
-            case Primitive::Line: {
-                QPainter& g = ensurePainter();
-                g.setPen(QPen(QColor::fromRgb(p.colour), dot, Qt::SolidLine, Qt::SquareCap));
-                g.drawLine(QPointF(std::floor(p.x1 * s + 0.5), std::floor(p.y1 * s + 0.5)),
-                           QPointF(std::floor(p.x2 * s + 0.5), std::floor(p.y2 * s + 0.5)));
-                break;
-            }
-            case Primitive::Circle: {
-                QPainter& g = ensurePainter();
-                g.setPen(QPen(QColor::fromRgb(p.colour), dot));
-                g.setBrush(Qt::NoBrush);
-                const double r = p.x2 * s;
-                g.drawEllipse(QPointF(std::floor(p.x1 * s + 0.5), std::floor(p.y1 * s + 0.5)), r, r);
-                break;
-            }
-            case Primitive::Text: {
-                QPainter& g = ensurePainter();
-                QFont f = font_;
-                f.setPointSizeF(font_.pointSizeF() * cacheRatio_);
-                g.setFont(f);
-                g.setPen(QColor::fromRgb(p.colour));
-                const QFontMetricsF fm(f);
-                g.drawText(QPointF(p.x1 * s, p.y1 * s + fm.ascent()), textOf(p));
-                break;
+                case Primitive::Line: {
+                    QPainter& g = ensurePainter();
+                    g.setPen(QPen(QColor::fromRgb(colour), dot, Qt::SolidLine, Qt::SquareCap));
+                    g.drawLine(QPointF(std::floor(c[0] * s + 0.5), std::floor(c[1] * s + 0.5)),
+                               QPointF(std::floor(c[2] * s + 0.5), std::floor(c[3] * s + 0.5)));
+                    break;
+                }
+                case Primitive::Circle: {
+                    QPainter& g = ensurePainter();
+                    g.setPen(QPen(QColor::fromRgb(colour), dot));
+                    g.setBrush(Qt::NoBrush);
+                    const double r = c[2] * s;
+                    g.drawEllipse(QPointF(std::floor(c[0] * s + 0.5), std::floor(c[1] * s + 0.5)), r, r);
+                    break;
+                }
+                case Primitive::Text: {
+                    QPainter& g = ensurePainter();
+                    QFont f = font_;
+                    f.setPointSizeF(font_.pointSizeF() * cacheRatio_);
+                    g.setFont(f);
+                    g.setPen(QColor::fromRgb(colour));
+                    const QFontMetricsF fm(f);
+                    g.drawText(QPointF(c[0] * s, c[1] * s + fm.ascent()), texts_[static_cast<std::size_t>(text++)]);
+                    break;
+                }
             }
         }
+        // The last run may grow after this paint: the next one goes on from its end.
+        if (renderedRun_ + 1 == runs_.size()) {
+            renderedCount_ = run.count;
+            break;
+        }
     }
-    rendered_ = list_.size();
     delete painter;
 }
 

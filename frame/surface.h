@@ -1,9 +1,13 @@
 // The drawing surface of a screen: Point, Line, Circle, Clear and Print in twips on the client area.
 //
-// What was drawn since the last Clear is kept as a display list (primitive, single-precision twips, colour) and
-// rendered into a cached image at the display's pixel ratio; the window's paint only blits that image.  So a
-// curve drawn by "Calcolo" survives covering and uncovering, a graph computes its curves once, and tests read
-// exactly what was drawn.
+// What was drawn since the last Clear is kept as a display list and rendered into a cached image at the display's
+// pixel ratio; the window's paint only blits that image.  So a curve drawn by "Calcolo" survives covering and
+// uncovering, a graph computes its curves once, and tests read exactly what was drawn.
+//
+// The list is compact: drawing order is kept as runs of one kind of primitive, each run storing its kind and its
+// colours once and every primitive as its single-precision coordinates only (a point, two floats).  A run's
+// colours go round in a cycle, so that curves drawn point by point in turn (red, blue, red, blue, ...) stay one
+// run.  A graph whose count of points is known asks for them all at once and writes their coordinates in place.
 #pragma once
 
 #include <QColor>
@@ -11,12 +15,15 @@
 #include <QImage>
 #include <QString>
 #include <cstdint>
+#include <memory>
+#include <span>
 #include <vector>
 
 class QPainter;
 
 namespace px {
 
+// One primitive as drawn, read back from the display list.
 struct Primitive {
     enum Kind : std::uint8_t { Point, Line, Circle, Text };
     Kind kind;
@@ -63,25 +70,74 @@ public:
     QColor background() const { return QColor::fromRgb(background_); }
     void setBackground(const QColor& colour);
 
-    // Makes room for that many primitives in all, so that a long curve is not copied as its list grows.
-    void reserve(std::size_t primitives) { list_.reserve(primitives); }
+    // Draws `count` points at once, their colours going round `colours` (the i-th point takes colour i modulo
+    // their number), and returns their 2 count coordinates, x then y of each point in drawing order, for the
+    // caller to fill before anything else is drawn or painted.  The coordinates are single precision, as Point
+    // stores them.  With no colour, or more than 65 535, nothing is drawn and the span is empty.
+    std::span<float> Points(std::size_t count, std::span<const QRgb> colours);
+    // Makes room for that many more points, so that a long curve is not copied as the list grows.
+    void reserve(std::size_t points);
 
+    // How many primitives were drawn since the last Clear.
+    std::size_t size() const { return size_; }
+    bool empty() const { return size_ == 0; }
+    // Calls visit(primitive) for what was drawn since the last Clear, in drawing order.
+    template <class Visit>
+    void forEach(Visit&& visit) const;
     // What was drawn since the last Clear, in drawing order.
-    const std::vector<Primitive>& primitives() const { return list_; }
+    std::vector<Primitive> primitives() const;
     const QString& textOf(const Primitive& p) const { return texts_[static_cast<std::size_t>(p.text)]; }
     // Bumped by every Clear; tells a cached image that it must start afresh.
     std::uint64_t generation() const { return generation_; }
 
     // Paints the drawing into a widget's painter, for a client area of `size` pixels at `pixelRatio`.  The cached
-    // image is brought up to date incrementally: only primitives added since the last paint are rendered.
+    // image is brought up to date incrementally: only primitives added since the last paint are rendered.  While
+    // nothing is drawn there is no image; the image is filled afresh, not made anew, while its size stays.
     void paint(QPainter& painter, QSize size, double pixelRatio);
 
 private:
-    void add(Primitive p);
-    void render(std::size_t from);
+    // Floats a run takes for each of its primitives.
+    static constexpr std::size_t floatsOf(Primitive::Kind kind) {
+        return kind == Primitive::Line ? 4 : kind == Primitive::Circle ? 3 : 2;
+    }
+    // Primitives of one kind, drawn one after the other; the i-th takes colour i modulo `period` of the palette
+    // from `palette` on.
+    struct Run {
+        Primitive::Kind kind;
+        std::uint16_t period;
+        std::uint32_t palette;
+        std::size_t count;
+        std::size_t at;  // the first coordinate in coords_
+    };
+    // A vector of coordinates that a resize leaves unset: a curve's coordinates are written once, by its maker.
+    template <class T>
+    struct Unset : std::allocator<T> {
+        using value_type = T;
+        template <class U>
+        struct rebind {
+            using other = Unset<U>;
+        };
+        Unset() = default;
+        template <class U>
+        Unset(const Unset<U>&) {}
+        template <class U>
+        void construct(U* p) {
+            ::new (static_cast<void*>(p)) U;
+        }
+        template <class U, class... A>
+        void construct(U* p, A&&... a) {
+            ::new (static_cast<void*>(p)) U(std::forward<A>(a)...);
+        }
+    };
 
-    std::vector<Primitive> list_;
+    float* add(Primitive::Kind kind, QRgb colour);
+    void render();
+
+    std::vector<Run> runs_;
+    std::vector<float, Unset<float>> coords_;
+    std::vector<QRgb> palette_;
     std::vector<QString> texts_;
+    std::size_t size_ = 0;
     QRgb foreground_;
     QRgb background_;
     QFont font_;
@@ -91,7 +147,32 @@ private:
     QImage cache_;
     double cacheRatio_ = 0;
     std::uint64_t cacheGeneration_ = ~0ull;
-    std::size_t rendered_ = 0;
+    // What the image shows: every run before renderedRun_, and renderedCount_ primitives of that run.
+    std::size_t renderedRun_ = 0;
+    std::size_t renderedCount_ = 0;
 };
+
+template <class Visit>
+void Surface::forEach(Visit&& visit) const {
+    int text = 0;
+    for (const Run& r : runs_) {
+        const float* c = coords_.data() + r.at;
+        const std::size_t n = floatsOf(r.kind);
+        std::size_t phase = 0;
+        for (std::size_t i = 0; i < r.count; ++i, c += n) {
+            Primitive p{r.kind, c[0], c[1], 0, 0, palette_[r.palette + phase], -1};
+            if (r.kind == Primitive::Line) {
+                p.x2 = c[2];
+                p.y2 = c[3];
+            } else if (r.kind == Primitive::Circle) {
+                p.x2 = c[2];
+            } else if (r.kind == Primitive::Text) {
+                p.text = text++;
+            }
+            visit(static_cast<const Primitive&>(p));
+            if (++phase == r.period) phase = 0;
+        }
+    }
+}
 
 }  // namespace px

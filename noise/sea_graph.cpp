@@ -1,7 +1,12 @@
 #include "sea_graph.h"
 
+#include <array>
+
+#include "decade_caption.h"
 #include "graph_frame.h"
+#include "legend_entry.h"
 #include "noise_models.h"
+#include "sweep.h"
 
 namespace px {
 
@@ -39,18 +44,17 @@ Form10::Form10()
 // The grid and axes, then the six spectra point by point, 0.1 to 100 kHz.  The frequencies of the sweep cannot
 // fault, so the levels are computed on plain doubles, with the exponent and ln 10 of the run computed once.
 void Form10::Form_Paint() {
-    surface().reserve(surface().primitives().size() + noise::kFramePrimitives +
-                      noise::kSweepPoints * noise::kSeaStates.size());
+    // The frame's dots and two lines (a line takes the room of two points), then the curves.
+    surface().reserve(noise::kFramePrimitives + 2 + noise::kSweepPoints * noise::kSeaStates.size());
     noise::drawSpectrumFrame(surface());
     const double k = noise::exponentFor(noise::kSeaSlope).value();
     const double ln10 = ln(Num(10)).value();
-    for (const noise::SweepStep& step : noise::sweep(k, ln10)) {
-        double NL[noise::kSeaStates.size()];
-        for (std::size_t i = 0; i < noise::kSeaStates.size(); ++i)
-            NL[i] = noise::seaLevel(step.D, noise::kSeaStates[i].offset);
-        for (std::size_t i = 0; i < noise::kSeaStates.size(); ++i)
-            surface().Point(step.x, 6600 - 64 * NL[i], *kCurveColours[i]);
-    }
+    std::array<QRgb, noise::kSeaStates.size()> colours{};
+    for (std::size_t i = 0; i < colours.size(); ++i)
+        colours[i] = kCurveColours[i]->rgb();
+    noise::drawSweep(surface(), k, ln10, colours, [](double D, std::size_t c) {
+        return 6600 - 64 * noise::seaLevel(D, noise::kSeaStates[c].offset);
+    });
 }
 
 }  // namespace px

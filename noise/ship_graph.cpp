@@ -1,7 +1,12 @@
 #include "ship_graph.h"
 
+#include <array>
+
+#include "decade_caption.h"
 #include "graph_frame.h"
+#include "legend_entry.h"
 #include "noise_models.h"
+#include "sweep.h"
 
 namespace px {
 
@@ -38,18 +43,17 @@ Form11::Form11()
 // dB.  The frequencies of the sweep cannot fault, so the levels are computed on plain doubles, with the exponent
 // and ln 10 of the run computed once.
 void Form11::Form_Paint() {
-    surface().reserve(surface().primitives().size() + noise::kFramePrimitives +
-                      noise::kSweepPoints * noise::kSpeeds.size());
+    // The frame's dots and two lines (a line takes the room of two points), then the curves.
+    surface().reserve(noise::kFramePrimitives + 2 + noise::kSweepPoints * noise::kSpeeds.size());
     noise::drawSpectrumFrame(surface());
     const double k = noise::exponentFor(noise::kShipGraphSlope).value();
     const double ln10 = ln(Num(10)).value();
-    for (const noise::SweepStep& step : noise::sweep(k, ln10)) {
-        double SL[noise::kSpeeds.size()];
-        for (std::size_t i = 0; i < noise::kSpeeds.size(); ++i)
-            SL[i] = noise::shipLevel(step.D, noise::kSpeeds[i].level);
-        for (std::size_t i = 0; i < noise::kSpeeds.size(); ++i)
-            surface().Point(step.x, 6600 - 32 * SL[i], *kCurveColours[i]);
-    }
+    std::array<QRgb, noise::kSpeeds.size()> colours{};
+    for (std::size_t i = 0; i < colours.size(); ++i)
+        colours[i] = kCurveColours[i]->rgb();
+    noise::drawSweep(surface(), k, ln10, colours, [](double D, std::size_t c) {
+        return 6600 - 32 * noise::shipLevel(D, noise::kSpeeds[c].level);
+    });
 }
 
 }  // namespace px

@@ -44,7 +44,9 @@ void Form7::calcoldopp() {
     const Num f = Val(Text1->utf8());
     Num fd = f * (v * 0.69);
     Label3->setCaption(QString::fromStdString(Format(fd.value(), "#####")));
-    // The diagram is flattened at its top line, 5000 Hz; there is no lower limit.
+    // The diagram is flattened at its top line, 5000 Hz; there is no lower limit.  Its hundred thousand points
+    // are given room at once.
+    surface().reserve(100001);
     for (double F = 0; F <= 100; F = F + 0.001) {
         fd = Num(F) * (v * 0.69);
         if (fd > 5000) fd = 5000;

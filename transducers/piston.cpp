@@ -2,13 +2,11 @@
 
 #include <algorithm>
 #include <array>
-#include <atomic>
 #include <cmath>
 #include <iterator>
 #include <limits>
-#include <system_error>
-#include <thread>
-#include <vector>
+
+#include "parallel.h"
 
 #if defined(__x86_64__) || defined(__i386__)
 #include <immintrin.h>
@@ -194,46 +192,16 @@ PistonEstimate pistonEstimate(double x) {
     return {scale * total, bound};
 }
 
-namespace {
-
-// Runs job(i) for i = 0 .. n-1 on all the processor's cores, the calling thread among them.
-template <class Job>
-void spreadOverCores(std::size_t n, const Job& job) {
-    if (n == 0) return;
-    steps();  // built once, before any worker reads it
-    std::atomic<std::size_t> next{0};
-    auto work = [&] {
-        for (;;) {
-            const std::size_t from = next.fetch_add(kChunk, std::memory_order_relaxed);
-            if (from >= n) return;
-            const std::size_t to = std::min(n, from + kChunk);
-            for (std::size_t i = from; i < to; ++i)
-                job(i);
-        }
-    };
-    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
-    const std::size_t helpers = std::min<std::size_t>(cores - 1, (n + kChunk - 1) / kChunk - 1);
-    std::vector<std::thread> threads;
-    threads.reserve(helpers);
-    try {
-        for (std::size_t i = 0; i < helpers; ++i)
-            threads.emplace_back(work);
-    } catch (const std::system_error&) {
-        // No thread to be had: the threads already started and this one share the angles.
-    }
-    work();  // the calling thread takes its share
-    for (auto& t : threads)
-        t.join();
-}
-
-}  // namespace
-
 void pistonIntegrals(std::span<const double> xs, std::span<double> out) {
-    spreadOverCores(std::min(xs.size(), out.size()), [&](std::size_t i) { out[i] = pistonIntegral(xs[i]); });
+    steps();  // built once, before any worker reads it
+    parallel::forEach(std::min(xs.size(), out.size()), kChunk,
+                      [&](std::size_t i) { out[i] = pistonIntegral(xs[i]); });
 }
 
 void pistonEstimates(std::span<const double> xs, std::span<PistonEstimate> out) {
-    spreadOverCores(std::min(xs.size(), out.size()), [&](std::size_t i) { out[i] = pistonEstimate(xs[i]); });
+    steps();
+    parallel::forEach(std::min(xs.size(), out.size()), kChunk,
+                      [&](std::size_t i) { out[i] = pistonEstimate(xs[i]); });
 }
 
 }  // namespace px

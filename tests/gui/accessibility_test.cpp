@@ -11,6 +11,7 @@
 
 #include "accessibility.h"
 #include "graph_frame.h"
+#include "legend_entry.h"
 #include "gui_support.h"
 
 namespace {

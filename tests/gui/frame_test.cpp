@@ -3,7 +3,10 @@
 #include <QApplication>
 #include <QFontMetricsF>
 #include <QImage>
+#include <QPainter>
 #include <cmath>
+#include <span>
+#include <vector>
 
 #include "gui_support.h"
 #include "numbers.h"
@@ -214,6 +217,156 @@ TEST_F(ScreenTest, DrawingIsKeptAndShownAgainAfterARepaint) {
         s->repaint();  // as when the window is uncovered
     }
 }
+
+// What the surface keeps is what was drawn, in order, whatever the kinds and colours follow one another (the list
+// keeps runs whose colours go round in cycles); and an image brought up to date paint by paint shows the same as
+// one painted once at the end, also across a Clear.
+namespace {
+
+struct Drawn {
+    char kind;  // 'p' point, 'l' line, 'c' circle, 't' text, 'P' three points at once
+    int colour;
+};
+
+class SurfaceListTest : public testing::TestWithParam<std::vector<Drawn>> {};
+
+QRgb colourOf(int i) {
+    static const QRgb colours[] = {0xffff0000, 0xff0000ff, 0xff00ff00, 0xffffff00, 0xff000000,
+                                   0xffffffff, 0xffff00ff, 0xff00ffff, 0xff808080, 0xff800000};
+    return colours[i];
+}
+
+// Draws the sequence on the surface, the i-th item at coordinates of its own, and lists what it drew; paints
+// after every `paintEvery` items (0: never).
+std::vector<px::Primitive> drawSequence(px::Surface& s, const std::vector<Drawn>& items, QImage& image,
+                                        std::size_t paintEvery) {
+    std::vector<px::Primitive> drawn;
+    QPainter painter(&image);
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const auto x = static_cast<float>(100 + 97 * i % 3000);
+        const auto y = static_cast<float>(200 + 61 * i % 2500);
+        const QRgb c = colourOf(items[i].colour);
+        switch (items[i].kind) {
+            case 'p':
+                s.Point(x, y, QColor::fromRgb(c));
+                drawn.push_back({px::Primitive::Point, x, y, 0, 0, c, -1});
+                break;
+            case 'l':
+                s.Line(x, y, x + 300, y + 40, QColor::fromRgb(c));
+                drawn.push_back({px::Primitive::Line, x, y, x + 300, y + 40, c, -1});
+                break;
+            case 'c':
+                s.Circle(x, y, 150, QColor::fromRgb(c));
+                drawn.push_back({px::Primitive::Circle, x, y, 150, 0, c, -1});
+                break;
+            case 't': {
+                s.setCurrentX(x);
+                s.setCurrentY(y);
+                s.PrintInline(QStringLiteral("t%1").arg(i));
+                int texts = 0;
+                for (const auto& p : drawn)
+                    texts += p.kind == px::Primitive::Text;
+                drawn.push_back({px::Primitive::Text, x, y, 0, 0, s.foreground().rgb(), texts});
+                break;
+            }
+            case 'P': {
+                const QRgb three[] = {c, colourOf((items[i].colour + 1) % 10),
+                                      colourOf((items[i].colour + 2) % 10)};
+                const std::span<float> xy = s.Points(3, three);
+                for (int j = 0; j < 3; ++j) {
+                    xy[2 * j] = x + 20 * j;
+                    xy[2 * j + 1] = y;
+                    drawn.push_back({px::Primitive::Point, x + 20 * j, y, 0, 0, three[j], -1});
+                }
+                break;
+            }
+        }
+        if (paintEvery != 0 && (i + 1) % paintEvery == 0) s.paint(painter, image.size(), 1.0);
+    }
+    s.paint(painter, image.size(), 1.0);
+    return drawn;
+}
+
+TEST_P(SurfaceListTest, KeepsWhatWasDrawnInOrderAndPaintsItTheSameStepByStep) {
+    const auto& items = GetParam();
+    for (std::size_t paintEvery : {std::size_t{1}, std::size_t{2}, std::size_t{5}}) {
+        SCOPED_TRACE(paintEvery);
+        px::Surface once, stepwise;
+        QImage onceImage(500, 400, QImage::Format_RGB32), stepImage(500, 400, QImage::Format_RGB32);
+        const auto drawn = drawSequence(once, items, onceImage, 0);
+        // Something else first, cleared: the list and the image start afresh.
+        QImage scratch(500, 400, QImage::Format_RGB32);
+        drawSequence(stepwise, {{'p', 9}, {'l', 8}, {'t', 0}}, scratch, 1);
+        stepwise.Clear();
+        ASSERT_EQ(drawSequence(stepwise, items, stepImage, paintEvery).size(), drawn.size());
+
+        for (const px::Surface* s : {&once, &stepwise}) {
+            const auto kept = s->primitives();
+            ASSERT_EQ(kept.size(), drawn.size());
+            EXPECT_EQ(s->size(), drawn.size());
+            for (std::size_t i = 0; i < drawn.size(); ++i) {
+                SCOPED_TRACE(i);
+                EXPECT_EQ(kept[i].kind, drawn[i].kind);
+                EXPECT_EQ(kept[i].x1, drawn[i].x1);
+                EXPECT_EQ(kept[i].y1, drawn[i].y1);
+                EXPECT_EQ(kept[i].x2, drawn[i].x2);
+                EXPECT_EQ(kept[i].y2, drawn[i].y2);
+                EXPECT_EQ(kept[i].colour, drawn[i].colour);
+                EXPECT_EQ(kept[i].text, drawn[i].text);
+                if (kept[i].kind == px::Primitive::Text)
+                    EXPECT_EQ(s->textOf(kept[i]), QStringLiteral("t%1").arg(i));
+            }
+        }
+        EXPECT_TRUE(stepImage == onceImage);
+    }
+}
+
+std::vector<Drawn> repeat(std::initializer_list<Drawn> cycle, int times) {
+    std::vector<Drawn> out;
+    for (int i = 0; i < times; ++i)
+        out.insert(out.end(), cycle);
+    return out;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sequences, SurfaceListTest,
+    testing::Values(
+        std::vector<Drawn>{{'p', 0}, {'p', 0}, {'p', 0}, {'p', 1}, {'p', 1}}, repeat({{'p', 0}, {'p', 1}}, 6),
+        repeat({{'p', 0}, {'p', 1}, {'p', 2}, {'p', 3}, {'p', 4}, {'p', 5}}, 4),
+        // A cycle broken part-way, and one longer than a run keeps.
+        std::vector<Drawn>{{'p', 0}, {'p', 1}, {'p', 2}, {'p', 0}, {'p', 2}, {'p', 1}, {'p', 0}},
+        repeat({{'p', 0}, {'p', 1}, {'p', 2}, {'p', 3}, {'p', 4}, {'p', 5}, {'p', 6}, {'p', 7}, {'p', 8}, {'p', 9}},
+               3),
+        std::vector<Drawn>{{'p', 0},
+                           {'p', 1},
+                           {'p', 1},
+                           {'p', 1},
+                           {'p', 1},
+                           {'p', 1},
+                           {'p', 1},
+                           {'p', 1},
+                           {'p', 1},
+                           {'p', 1},
+                           {'p', 1},
+                           {'p', 0}},
+        // Kinds mixed, texts among them, and points drawn at once between single ones.
+        std::vector<Drawn>{{'p', 0},
+                           {'l', 0},
+                           {'p', 0},
+                           {'c', 1},
+                           {'t', 0},
+                           {'p', 0},
+                           {'t', 0},
+                           {'l', 2},
+                           {'l', 3},
+                           {'l', 2},
+                           {'l', 3},
+                           {'c', 1},
+                           {'t', 0}},
+        std::vector<Drawn>{
+            {'p', 0}, {'P', 1}, {'p', 4}, {'p', 2}, {'P', 3}, {'P', 3}, {'l', 0}, {'P', 5}, {'p', 5}, {'p', 6}}));
+
+}  // namespace
 
 // ---- The selector ----------------------------------------------------------------------------------------------
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "decade_caption.h"
 #include "graph_frame.h"
 #include "gui_support.h"
 #include "noise_models.h"
