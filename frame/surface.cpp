@@ -18,8 +18,8 @@ void Surface::add(Primitive p) { list_.push_back(p); }
 void Surface::Point(double x, double y) { Point(x, y, QColor::fromRgb(foreground_)); }
 
 void Surface::Point(double x, double y, const QColor& c) {
-    // Built in place: a graph sets hundreds of thousands of points.
-    list_.emplace_back(Primitive::Point, static_cast<float>(x), static_cast<float>(y), 0.0f, 0.0f, c.rgb());
+    // Appended directly: a graph sets hundreds of thousands of points.
+    list_.push_back(Primitive{Primitive::Point, static_cast<float>(x), static_cast<float>(y), 0.0f, 0.0f, c.rgb()});
 }
 
 void Surface::Line(double x1, double y1, double x2, double y2) {
