@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "controls.h"
+#include "numbers.h"
 
 namespace px {
 
@@ -19,7 +20,7 @@ void Surface::Point(double x, double y) { Point(x, y, QColor::fromRgb(foreground
 
 void Surface::Point(double x, double y, const QColor& c) {
     // Appended directly: a graph sets hundreds of thousands of points.
-    list_.push_back(Primitive{Primitive::Point, static_cast<float>(x), static_cast<float>(y), 0.0f, 0.0f, c.rgb()});
+    list_.push_back(Primitive{Primitive::Point, CSng(x), CSng(y), 0.0f, 0.0f, c.rgb()});
 }
 
 void Surface::Line(double x1, double y1, double x2, double y2) {
@@ -27,12 +28,11 @@ void Surface::Line(double x1, double y1, double x2, double y2) {
 }
 
 void Surface::Line(double x1, double y1, double x2, double y2, const QColor& c) {
-    add({Primitive::Line, static_cast<float>(x1), static_cast<float>(y1), static_cast<float>(x2),
-         static_cast<float>(y2), c.rgb()});
+    add({Primitive::Line, CSng(x1), CSng(y1), CSng(x2), CSng(y2), c.rgb()});
 }
 
 void Surface::Circle(double x, double y, double r, const QColor& c) {
-    add({Primitive::Circle, static_cast<float>(x), static_cast<float>(y), static_cast<float>(r), 0, c.rgb()});
+    add({Primitive::Circle, CSng(x), CSng(y), CSng(r), 0, c.rgb()});
 }
 
 void drawDottedGrid(Surface& s, const DottedGrid& g) {
@@ -54,9 +54,10 @@ void Surface::Clear() {
 
 void Surface::PrintInline(const QString& text) {
     if (!text.isEmpty()) {
+        const float x = CSng(printX_);
+        const float y = CSng(printY_);
         texts_.push_back(text);
-        add({Primitive::Text, static_cast<float>(printX_), static_cast<float>(printY_), 0, 0, foreground_,
-             static_cast<int>(texts_.size() - 1)});
+        add({Primitive::Text, x, y, 0, 0, foreground_, static_cast<int>(texts_.size() - 1)});
     }
     printX_ += QFontMetricsF(font_).horizontalAdvance(text) / twips::scale();
 }
