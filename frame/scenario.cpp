@@ -215,7 +215,9 @@ QWidget* Scenario::resolve(const std::string& target, bool focusOfScreen) {
         if (focusOfScreen && s->focusWidget() != nullptr) return s->focusWidget();
         return s;
     }
-    QWidget* w = s->control(QString::fromStdString(target.substr(dot + 1)));
+    // An empty name ("Form2.") names no control: the toolkit's own inner widgets have empty names.
+    const std::string control = target.substr(dot + 1);
+    QWidget* w = control.empty() ? nullptr : s->control(QString::fromStdString(control));
     if (w == nullptr) fail("no such control: " + target);
     return w;
 }

@@ -74,7 +74,7 @@ int main(int argc, char** argv) {
         if (scenario.ended()) {
             std::printf("{\"ended\":true}\n");
             std::fflush(stdout);
-            return 0;
+            return scenario.hadError() ? 1 : 0;
         }
     }
     // The script ended with screens open: they go with the process, destroyed as their windows would be.
