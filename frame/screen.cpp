@@ -277,6 +277,13 @@ void add(const QString& name, Factory factory) { factories()[name] = std::move(f
 
 bool known(const QString& name) { return factories().count(name) != 0; }
 
+std::vector<QString> registered() {
+    std::vector<QString> names;
+    for (const auto& [name, factory] : factories())
+        names.push_back(name);
+    return names;
+}
+
 Screen* find(const QString& name) {
     for (Screen* s : openScreens())
         if (s->name() == name) return s;

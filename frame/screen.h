@@ -128,6 +128,8 @@ namespace screens {
 using Factory = std::function<Screen*()>;
 void add(const QString& name, Factory factory);
 bool known(const QString& name);
+// The names of every registered screen, in name order.
+std::vector<QString> registered();
 // Show a screen: if it does not exist, create it with its initial layout values; then make it visible, bring it
 // to the front and activate it.  Modeless: returns at once.  An unknown name does nothing and returns nullptr.
 Screen* show(const QString& name);

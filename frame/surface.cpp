@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "controls.h"
+#include "numbers.h"
 
 namespace px {
 
@@ -51,9 +52,12 @@ float* Surface::add(Primitive::Kind kind, QRgb colour) {
 void Surface::Point(double x, double y) { Point(x, y, QColor::fromRgb(foreground_)); }
 
 void Surface::Point(double x, double y, const QColor& c) {
+    // Both coordinates are checked before anything is added: a coordinate beyond single range is an overflow.
+    const float px = CSng(x);
+    const float py = CSng(y);
     float* p = add(Primitive::Point, c.rgb());
-    p[0] = static_cast<float>(x);
-    p[1] = static_cast<float>(y);
+    p[0] = px;
+    p[1] = py;
 }
 
 void Surface::Line(double x1, double y1, double x2, double y2) {
@@ -61,18 +65,20 @@ void Surface::Line(double x1, double y1, double x2, double y2) {
 }
 
 void Surface::Line(double x1, double y1, double x2, double y2, const QColor& c) {
+    const float a = CSng(x1), b = CSng(y1), e = CSng(x2), f = CSng(y2);
     float* p = add(Primitive::Line, c.rgb());
-    p[0] = static_cast<float>(x1);
-    p[1] = static_cast<float>(y1);
-    p[2] = static_cast<float>(x2);
-    p[3] = static_cast<float>(y2);
+    p[0] = a;
+    p[1] = b;
+    p[2] = e;
+    p[3] = f;
 }
 
 void Surface::Circle(double x, double y, double r, const QColor& c) {
+    const float cx = CSng(x), cy = CSng(y), cr = CSng(r);
     float* p = add(Primitive::Circle, c.rgb());
-    p[0] = static_cast<float>(x);
-    p[1] = static_cast<float>(y);
-    p[2] = static_cast<float>(r);
+    p[0] = cx;
+    p[1] = cy;
+    p[2] = cr;
 }
 
 std::span<float> Surface::Points(std::size_t count, std::span<const QRgb> colours) {
@@ -119,10 +125,12 @@ void Surface::Clear() {
 
 void Surface::PrintInline(const QString& text) {
     if (!text.isEmpty()) {
+        const float x = CSng(printX_);
+        const float y = CSng(printY_);
         texts_.push_back(text);
         float* p = add(Primitive::Text, foreground_);
-        p[0] = static_cast<float>(printX_);
-        p[1] = static_cast<float>(printY_);
+        p[0] = x;
+        p[1] = y;
     }
     printX_ += QFontMetricsF(font_).horizontalAdvance(text) / twips::scale();
 }

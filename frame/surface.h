@@ -48,6 +48,7 @@ public:
     Surface();
 
     // The foreground colour (the system's button-text colour) serves every primitive drawn without a colour.
+    // Coordinates are kept in single precision: one beyond single range throws Fault(Overflow), as CSng does.
     void Point(double x, double y);
     void Point(double x, double y, const QColor& colour);
     void Line(double x1, double y1, double x2, double y2);
