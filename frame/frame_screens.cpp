@@ -1,8 +1,8 @@
 #include "frame_screens.h"
 
 #include "cover.h"
-#include "selector.h"
 #include "glossary.h"
+#include "selector.h"
 #include "sheets.h"
 
 namespace px {

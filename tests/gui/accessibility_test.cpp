@@ -11,8 +11,8 @@
 
 #include "accessibility.h"
 #include "graph_frame.h"
-#include "legend_entry.h"
 #include "gui_support.h"
+#include "legend_entry.h"
 
 namespace {
 
