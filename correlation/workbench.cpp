@@ -4,7 +4,9 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <cmath>
 
+#include "accessibility.h"
 #include "numbers.h"
 
 namespace px {
@@ -188,6 +190,53 @@ Form12::Form12()
         f->installEventFilter(passThrough);
     tabOrder({Combo1, txtdigits1, txtdigits2, txtdigits3, txtdigits4, txtdigits5, txtdigits6, txtdigits7, Command2,
               Command1, Check1, List1});
+    // Each data field is named by its own caption, whichever process set it; the gain field has no caption on the
+    // window, and a screen reader names it after what it holds.
+    for (int n = 1; n <= 6; ++n)
+        captionOf(field(n), caption(n));
+    captionOf(txtdigits7, QStringLiteral("K, fattore di guadagno"));
+    describeDrawing(this, [this] { return drawingInWords(); });
+}
+
+QString Form12::drawingInWords() const {
+    const QString printed = report.plainText();
+    if (!printed.isEmpty()) return QStringLiteral("Rapporto:\n") + printed;
+    // The curves, by colour: how many points, and where each reaches its highest and lowest value of C.
+    struct Extent {
+        long points = 0;
+        float top = 0, topX = 0, bottom = 0, bottomX = 0;
+    };
+    Extent blue, red;
+    long circles = 0;
+    surface().forEach([&](const Primitive& p) {
+        if (p.kind == Primitive::Circle) ++circles;
+        if (p.kind != Primitive::Point) return;
+        const QRgb c = p.colour & 0xffffffu;
+        Extent* e = c == (colour::blue.rgb() & 0xffffffu)  ? &blue
+                    : c == (colour::red.rgb() & 0xffffffu) ? &red
+                                                           : nullptr;
+        if (e == nullptr) return;
+        if (e->points == 0 || p.y1 < e->top) e->top = p.y1, e->topX = p.x1;
+        if (e->points == 0 || p.y1 > e->bottom) e->bottom = p.y1, e->bottomX = p.x1;
+        ++e->points;
+    });
+    if (circles > 0) return QStringLiteral("Correlogramma dei nove canali del correlatore digitale");
+    auto words = [](const QString& name, const Extent& e) {
+        // The plot maps C to y = 2240 - 2240 C and the full scale to x = 6440.
+        auto c = [](float y) { return QString::number((2240.0 - y) / 2240.0, 'f', 3); };
+        auto at = [](float x) { return QString::number(std::lround(100.0 * x / 6440.0)); };
+        return QStringLiteral(
+                   "Curva %1 di %2 punti: C massimo %3 al %4% del fondo scala, C minimo %5 al %6% del "
+                   "fondo scala.")
+            .arg(name)
+            .arg(e.points)
+            .arg(c(e.top), at(e.topX), c(e.bottom), at(e.bottomX));
+    };
+    QStringList parts;
+    if (blue.points > 0) parts << words(QStringLiteral("blu"), blue);
+    if (red.points > 0) parts << words(QStringLiteral("rossa"), red);
+    if (parts.isEmpty()) return QStringLiteral("Riquadro del grafico di C, senza curve.");
+    return parts.join(QLatin1Char(' '));
 }
 
 Form12::~Form12() = default;

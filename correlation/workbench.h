@@ -123,6 +123,8 @@ public:
     Label* caption(int n) const { return captions_[static_cast<std::size_t>(n - 1)]; }
     // Val of field n.
     double value(int n) const;
+    // What the window shows, in words, for screen readers: the report printed, or the curves drawn.
+    QString drawingInWords() const;
     // "Compara   grafici", read afresh at every call.
     bool comparing() const { return Check1->isChecked(); }
 

@@ -335,6 +335,39 @@ def run(pyatspi, process):
     print("Form12: process %r chosen (fields %s) and Calcolo pressed%s" % (
         items[0].name, ", ".join(field_names()), "; message: " + "; ".join(boxes) if boxes else ""), flush=True)
 
+    # A curve: the data typed into the fields named by their captions, taken over and computed; the drawing's
+    # description tells where the curve reaches its top.
+    def field(caption):
+        wanted = " ".join(caption.split())
+        return wait_for("the field " + caption, lambda: find(
+            bench, lambda n: n.getRoleName() == "text" and " ".join(n.name.split()) == wanted))
+
+    def drawing_says(words):
+        chart = wait_for("the workbench's drawing", lambda: find(bench, lambda n: n.name == "Diagramma"))
+        return words in (chart.description or "")
+
+    for caption, value in (("F (Hz)", "1000"), ("F.scala(microS.)", "1000"), ("tc (microS.)", "500")):
+        node = field(caption)
+        node.queryEditableText().setTextContents(value)
+        wait_for("the value " + value, lambda: text_of(node) == value)
+    press(wait_for("Convalida dati", lambda: find(bench, named("push button", "Convalida dati"))))
+    press(find(bench, named("push button", "Calcolo")))
+    wait_for("the curve's top in the description", lambda: drawing_says("C massimo 1.000 al 50%"))
+    print("Form12: the curve of F = 1000 Hz, tc = 500 microS. reaches C = 1 at half the full scale", flush=True)
+
+    # A report: two blocks of two numbers typed a pair at a time, then their correlation.
+    choose(box, "CORR. BLOCCHI  NUMERICI")
+    press(find(bench, named("push button", "Calcolo")))
+    for index, (a, b) in enumerate(((1, 2), (2, 4)), start=1):
+        for caption, value in (("n", "2"), ("%d A" % index, str(a)), ("%d B" % index, str(b))):
+            node = field(caption)
+            node.queryEditableText().setTextContents(value)
+            wait_for("the value " + value, lambda: text_of(node) == value)
+        press(find(bench, named("push button", "Convalida dati")))
+    press(find(bench, named("push button", "Calcolo")))
+    wait_for("the report in the description", lambda: drawing_says("A media =    1.5") and drawing_says("C=  1 "))
+    print("Form12: the block report reads A media = 1.5 and C = 1", flush=True)
+
 
 START = time.monotonic()
 
