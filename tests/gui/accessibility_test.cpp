@@ -137,10 +137,13 @@ TEST_F(ScreenTest, EveryScreenIsATreeOfNamedControls) {
             QAccessibleInterface* c = window->child(k);
             ASSERT_NE(c, nullptr);
             const bool shown = c->object() == nullptr || !static_cast<QWidget*>(c->object())->isHidden();
-            if (shown) EXPECT_NE(c->role(), QAccessible::Client) << name(c);
+            if (shown) {
+                EXPECT_NE(c->role(), QAccessible::Client) << name(c);
+            }
             if (shown && (c->role() == QAccessible::StaticText || c->role() == QAccessible::Button ||
-                          c->role() == QAccessible::EditableText || c->role() == QAccessible::ComboBox))
+                          c->role() == QAccessible::EditableText || c->role() == QAccessible::ComboBox)) {
                 EXPECT_NE(name(c), c->object()->objectName().toStdString());
+            }
             EXPECT_EQ(window->indexOfChild(c), k);
             EXPECT_EQ(c->parent(), window);
         }

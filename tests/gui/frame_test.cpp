@@ -313,8 +313,9 @@ TEST_P(SurfaceListTest, KeepsWhatWasDrawnInOrderAndPaintsItTheSameStepByStep) {
                 EXPECT_EQ(kept[i].y2, drawn[i].y2);
                 EXPECT_EQ(kept[i].colour, drawn[i].colour);
                 EXPECT_EQ(kept[i].text, drawn[i].text);
-                if (kept[i].kind == px::Primitive::Text)
+                if (kept[i].kind == px::Primitive::Text) {
                     EXPECT_EQ(s->textOf(kept[i]), QStringLiteral("t%1").arg(i));
+                }
             }
         }
         EXPECT_TRUE(stepImage == onceImage);
