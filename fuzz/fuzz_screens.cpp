@@ -403,6 +403,9 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     QApplication::setQuitOnLastWindowClosed(false);
     ui = new px::Scenario;  // installs the fault recorder in place of the message box
     px::startUp();
+    // The workbench's animated simulation runs its cycles as soon as the event loop comes round: the same steps
+    // as a user watches, without the pacing.
+    px::runs::setPace(px::runs::Pace::Immediate);
     px::setDecimalSeparator(".");
     for (const QString& name : px::screens::registered())
         screenNames.push_back(name);
