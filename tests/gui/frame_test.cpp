@@ -436,3 +436,32 @@ TEST_F(ScreenTest, NoCaptionIsClipped) {
 }
 
 }  // namespace
+
+namespace {
+
+// At a pixel ratio of 2 a point is placed at its own device pixel and keeps the size of one logical pixel: two
+// points half a logical pixel apart stay apart, each a 2 x 2 block.
+TEST(SurfacePixelRatio, PlacesPointsAtTheirDevicePixelsOneLogicalPixelLarge) {
+    const double twipsPerLogicalPixel = 1.0 / px::twips::scale();
+    px::Surface s;
+    s.Point(10 * twipsPerLogicalPixel, 10 * twipsPerLogicalPixel, px::colour::blue);
+    s.Point(20.5 * twipsPerLogicalPixel, 10 * twipsPerLogicalPixel, px::colour::red);
+    QImage window(QSize(80, 60), QImage::Format_RGB32);
+    window.setDevicePixelRatio(2.0);
+    QPainter painter(&window);
+    s.paint(painter, QSize(40, 30), 2.0);
+    painter.end();
+    auto at = [&](int x, int y) { return QColor(window.pixel(x, y)); };
+    // The blue point at device pixels (20, 20) to (21, 21); the red one at (41, 20) to (42, 21).
+    for (int dy = 0; dy < 2; ++dy) {
+        EXPECT_EQ(at(20, 20 + dy), px::colour::blue);
+        EXPECT_EQ(at(21, 20 + dy), px::colour::blue);
+        EXPECT_EQ(at(41, 20 + dy), px::colour::red);
+        EXPECT_EQ(at(42, 20 + dy), px::colour::red);
+    }
+    EXPECT_NE(at(40, 20), px::colour::red);
+    EXPECT_NE(at(43, 20), px::colour::red);
+    EXPECT_NE(at(22, 20), px::colour::blue);
+}
+
+}  // namespace
