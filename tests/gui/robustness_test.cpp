@@ -109,7 +109,7 @@ TEST_P(DrawnCoordinateTest, BeyondSingleRangeIsTheOverflowFault) {
         } else {
             draws[i](surface, c.value);
             ASSERT_EQ(surface.primitives().size(), 2u);
-            const px::Primitive& p = surface.primitives().back();
+            const px::Primitive p = surface.primitives().back();  // a copy: the list is built afresh
             for (float f : {p.x1, p.y1, p.x2, p.y2})
                 EXPECT_TRUE(std::isfinite(f));
         }
