@@ -204,7 +204,7 @@ void Form12::runCurve(Process p) {
     if (!comparing()) surface().Clear();
     if (!comparing()) drawPlotFrame();
     const QColor ink = comparing() ? colour::red : colour::blue;
-    surface().reserve(surface().primitives().size() + 10001);
+    surface().reserve(10001);  // room for the sweep's points, on top of what is drawn
     // Each point is drawn the moment it is computed: a fault later in the sweep leaves it on the window.
     const curves::PointSink draw = [this, &ink](float x, float y) { surface().Point(x, y, ink); };
     switch (p) {

@@ -490,7 +490,7 @@ std::vector<QAccessibleInterface*> ScreenAccessible::children() const {
             continue;
         if (QAccessibleInterface* i = QAccessible::queryAccessibleInterface(w)) out.push_back(i);
     }
-    if (!screen()->surface().primitives().empty()) out.push_back(drawing());
+    if (screen()->surface().size() != 0) out.push_back(drawing());
     return out;
 }
 
@@ -697,7 +697,7 @@ QString drawingDescription(const Screen* screen) {
     if (screen == nullptr) return QString();
     const auto it = describers().find(screen);
     if (it != describers().end() && it->second) return it->second();
-    if (screen->surface().primitives().empty()) return QString();
+    if (screen->surface().size() == 0) return QString();
     // The results with their captions, in the order of the layout; a graph without results is told by its
     // captions (scales and legend).
     QStringList results;

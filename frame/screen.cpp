@@ -252,10 +252,6 @@ void end() {
     if (gActive > 0) --gActive;
 }
 int active() { return gPace == Pace::Held ? 0 : gActive; }
-void wait() {
-    while (active() > 0)
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
-}
 void setPace(Pace pace) { gPace = pace; }
 Pace pace() { return gPace; }
 int fireHeld() {

@@ -110,8 +110,6 @@ void begin();
 void end();
 // The runs that advance by themselves: none while steps are held.
 int active();
-// Handles events until no run is active.
-void wait();
 
 // The time source of repeated steps (Screen::every): the event loop's timers at each step's interval (the
 // application's), as soon as the event loop comes round (a whole run at once, still step by step), or held until
