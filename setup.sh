@@ -18,16 +18,7 @@ case "$mode" in
   package) packages+=(dpkg-dev desktop-file-utils appstream) ;;
   fuzz)    packages+=(clang libclang-rt-14-dev) ;;
 esac
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  sudo=""
-  [ "$(id -u)" -ne 0 ] && sudo="sudo"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+tools/install-missing.sh "${packages[@]}"
 
 # The fuzz targets have a build of their own, by clang.
 [ "$mode" = fuzz ] && exec fuzz/run "${2:-90}"

@@ -10,16 +10,7 @@ root="$(cd "$(dirname "$0")/../.." && pwd)"
 sources="$root/assets/sheets"
 
 packages=(texlive-latex-base dvisvgm)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  sudo=""
-  [ "$(id -u)" -ne 0 ] && sudo="sudo"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+"$root/tools/install-missing.sh" "${packages[@]}"
 
 if [ $# -gt 0 ]; then
   pages=("$@")
