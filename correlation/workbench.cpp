@@ -194,6 +194,12 @@ Form12::Form12()
     // window, and a screen reader names it after what it holds.
     for (int n = 1; n <= 6; ++n)
         captionOf(field(n), caption(n));
+    Image1->setAccessibleName(
+        QStringLiteral("Schema: correlazione in funzione dell'angolo a°, di F e della base d"));
+    Image2->setAccessibleName(QStringLiteral("Schema: correlazione in funzione di F e del ritardo tc"));
+    Image3->setAccessibleName(
+        QStringLiteral("Schema del sistema digitale: elaboratore, ingressi, predisposizioni e uscite"));
+    Shape2->setAccessibleName(QStringLiteral("Riquadro del correlogramma"));
     captionOf(txtdigits7, QStringLiteral("K, fattore di guadagno"));
     describeDrawing(this, [this] { return drawingInWords(); });
 }

@@ -52,6 +52,8 @@ constexpr KeyName kKeys[] = {
     {"End", Qt::Key_End, ""},
     {"Left", Qt::Key_Left, ""},
     {"Right", Qt::Key_Right, ""},
+    {"Up", Qt::Key_Up, ""},
+    {"Down", Qt::Key_Down, ""},
     {"Enter", Qt::Key_Return, "\r"},
     {"Space", Qt::Key_Space, " "},
     {"Tab", Qt::Key_Tab, "\t"},

@@ -42,8 +42,8 @@ public:
     bool show(const std::string& screen);
     bool close(const std::string& screen);
     bool type(const std::string& target, const std::string& chars);
-    // A key by name (Backspace, Delete, Home, End, Left, Right, Enter, Space, Tab, or a letter or digit), with
-    // any of the prefixes "Ctrl+" and "Shift+": "Ctrl+C".
+    // A key by name (Backspace, Delete, Home, End, Left, Right, Up, Down, Enter, Space, Tab, or a letter or digit),
+    // with any of the prefixes "Ctrl+" and "Shift+": "Ctrl+C".
     bool key(const std::string& target, const std::string& name);
     bool paste(const std::string& target, const std::string& text);
     bool pick(const std::string& target, const std::string& entry);

@@ -336,6 +336,13 @@ ListBox::ListBox(QWidget* parent, const QString& name, const QStringList& items,
     setFont(qtFont(font));
     addItems(items);
     setAccessibleName(name);
+    connect(this, &QListWidget::itemClicked, this, &ListBox::picked);
+}
+
+void ListBox::keyPressEvent(QKeyEvent* event) {
+    const int before = currentRow();
+    QListWidget::keyPressEvent(event);
+    if (currentRow() != before && currentItem() != nullptr) emit picked();
 }
 
 QString ListBox::text() const { return currentItem() != nullptr ? currentItem()->text() : QString(); }

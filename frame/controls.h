@@ -223,6 +223,13 @@ public:
     ListBox(QWidget* parent, const QString& name, const QStringList& items, Rect place, FontSpec font);
     QString text() const;  // the selected item's text, empty when none
     Reading reading() const override;
+
+signals:
+    // An entry picked: clicked with the mouse, or reached with the arrow keys (or Home, End, Page Up/Down).
+    void picked();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // A frame that groups controls, with a caption.
@@ -258,7 +265,7 @@ inline auto clickEvent(Button*) { return &QPushButton::clicked; }
 inline auto clickEvent(CheckBox*) { return &QCheckBox::clicked; }
 inline auto clickEvent(Label*) { return &Label::clicked; }
 inline auto clickEvent(Picture*) { return &Picture::clicked; }
-inline auto clickEvent(ListBox*) { return &QListWidget::itemClicked; }
+inline auto clickEvent(ListBox*) { return &ListBox::picked; }
 inline auto clickEvent(ChoiceBox*) { return &QComboBox::activated; }
 
 }  // namespace px

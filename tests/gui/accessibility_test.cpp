@@ -151,6 +151,65 @@ TEST_F(ScreenTest, EveryScreenIsATreeOfNamedControls) {
     }
 }
 
+// The workbench shows other controls in each process: every one shown, down into the data frame, reads with a
+// human name, never its layout name.
+TEST_F(ScreenTest, EveryWorkbenchControlShownHasAHumanName) {
+    if (!px::screens::known("Form12")) GTEST_SKIP() << "no workbench in this build";
+    ASSERT_TRUE(ui.show("Form12"));
+    for (const char* process : {"ANAL. C = f(F,tc)", "ANAL. C = f(F,a°,d)", "ALGORITMI SISTEMI DIG.",
+                                "SIMULAZIONE DINAMICA", "CORR. BLOCCHI  NUMERICI"}) {
+        SCOPED_TRACE(process);
+        ASSERT_TRUE(ui.pick("Form12.Combo1", process));
+        std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
+            for (int k = 0; k < node->childCount(); ++k) {
+                QAccessibleInterface* c = node->child(k);
+                ASSERT_NE(c, nullptr);
+                auto* w = qobject_cast<QWidget*>(c->object());
+                if (w == nullptr || w->isHidden() || w->objectName().isEmpty() ||
+                    w->objectName().startsWith(QLatin1String("qt_")))
+                    continue;
+                SCOPED_TRACE(w->objectName().toStdString());
+                // A label whose caption is blanks (the axis labels in the algorithm mode) shows nothing to read.
+                auto* label = qobject_cast<px::Label*>(w);
+                if (label == nullptr || !label->caption().trimmed().isEmpty()) {
+                    EXPECT_FALSE(name(c).empty());
+                }
+                EXPECT_NE(name(c), w->objectName().toStdString());
+                if (qobject_cast<px::GroupFrame*>(w) != nullptr) walk(c);
+            }
+        };
+        walk(iface("Form12"));
+    }
+}
+
+// The workbench from the keyboard alone: the arrow keys pick the process and the algorithm (each pick runs its
+// setup, as a click does), the fields are typed, Enter presses the buttons, and the report is printed.
+TEST_F(ScreenTest, TheWorkbenchWorksFromTheKeyboardAlone) {
+    if (!px::screens::known("Form12")) GTEST_SKIP() << "no workbench in this build";
+    ASSERT_TRUE(ui.show("Form12"));
+    for (int i = 0; i < 12 && ui.text("Form12.Combo1") != "ALGORITMI SISTEMI DIG."; ++i)
+        ASSERT_TRUE(ui.key("Form12.Combo1", "Down"));
+    ASSERT_EQ(ui.text("Form12.Combo1"), "ALGORITMI SISTEMI DIG.");
+    ASSERT_TRUE(ui.get("Form12.List1")->visible);
+    const std::string nux = "Nux(Veff) = f[RC(Sec.);BW(Hz)]";
+    for (int i = 0; i < 8 && ui.text("Form12.List1") != nux; ++i)
+        ASSERT_TRUE(ui.key("Form12.List1", "Down"));
+    ASSERT_EQ(ui.text("Form12.List1"), nux);
+    EXPECT_EQ(ui.text("Form12.Label4"), "BW(Hz)");  // the algorithm's setup ran
+    ASSERT_TRUE(ui.type("Form12.txtdigits1", "10"));
+    ASSERT_TRUE(ui.type("Form12.txtdigits2", "1"));
+    ASSERT_TRUE(ui.type("Form12.txtdigits3", "1000"));
+    ASSERT_TRUE(ui.key("Form12.Command2", "Enter"));
+    ASSERT_TRUE(ui.key("Form12.Command1", "Enter"));
+    EXPECT_TRUE(ui.faults().empty());
+    std::string printed;
+    for (const px::Primitive& p : ui.primitives("Form12"))
+        if (p.kind == px::Primitive::Text)
+            printed += px::screens::find("Form12")->surface().textOf(p).toStdString();
+    EXPECT_NE(printed.find(" Nux(Veff.)= "), std::string::npos) << printed;
+    EXPECT_NE(printed.find("0.054"), std::string::npos) << printed;
+}
+
 // ---- Results, choices and drawings through the interfaces
 // ---------------------------------------------------------
 
