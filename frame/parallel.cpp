@@ -8,11 +8,26 @@
 #include <thread>
 #include <vector>
 
+#if defined(__linux__)
+#include <sched.h>
+#endif
+
 namespace px::parallel {
+
+namespace {
+// The cores this process may run on: fewer than the machine's when it was bound to some of them.
+std::size_t usableCores() {
+#if defined(__linux__)
+    cpu_set_t set;
+    if (sched_getaffinity(0, sizeof set, &set) == 0) return static_cast<std::size_t>(CPU_COUNT(&set));
+#endif
+    return std::thread::hardware_concurrency();
+}
+}  // namespace
 
 std::size_t workers() {
     // More threads than cores only wait on one another; beyond eight the slices of our sweeps are too few.
-    static const std::size_t n = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 8);
+    static const std::size_t n = std::clamp<std::size_t>(usableCores(), 1, 8);
     return n;
 }
 
