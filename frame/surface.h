@@ -87,6 +87,9 @@ public:
     void forEach(Visit&& visit) const;
     // What was drawn since the last Clear, in drawing order.
     std::vector<Primitive> primitives() const;
+    // Every coordinate drawn, in drawing order, without copying: two floats for a point or a text's place, three
+    // for a circle, four for a line.
+    std::span<const float> coordinates() const { return {coords_.data(), coords_.size()}; }
     const QString& textOf(const Primitive& p) const { return texts_[static_cast<std::size_t>(p.text)]; }
     // Bumped by every Clear; tells a cached image that it must start afresh.
     std::uint64_t generation() const { return generation_; }

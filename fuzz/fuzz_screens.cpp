@@ -3,6 +3,9 @@
 // offscreen platform.  Screens and their controls are found at run time, from the registry and the controls'
 // names, so a screen registered later is covered as it stands.
 //
+// Screens stay open from one input to the next (an input starts on its screen with the initial values set back),
+// so an input that a crash leaves behind may need the inputs before it; fuzz/long keeps every job's log.
+//
 // After every action: no message box opened, every fault message is one of the run-time convention's, at most
 // one message per handler run, and every coordinate drawn is a number.  After an action that faulted, the screen
 // still computes its known case: its controls are set back to their initial values and the button that computes
@@ -10,8 +13,10 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
@@ -19,9 +24,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <map>
 #include <set>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "catalogue.h"
@@ -36,6 +44,30 @@ namespace {
     std::fprintf(stderr, "fuzz_screens: %s\n", what.c_str());
     std::fflush(stderr);
     std::abort();
+}
+
+// ---- Without pixels -------------------------------------------------------------------------------------------
+
+// With FUZZ_NO_PIXELS=1 in the environment nothing is rasterised: the windows' expose and update requests are
+// dropped, and each open screen's drawing is made straight into its display list after every action, as its first
+// paint would make it.  Every handler and every drawing still runs, in little more than half the time; the long
+// run goes so, the short runs in CI keep the pixels.
+class NoPixels : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        return e->type() == QEvent::Expose || e->type() == QEvent::UpdateRequest || e->type() == QEvent::Paint;
+    }
+};
+
+bool noPixels = false;
+
+void drawOpenScreens() {
+    if (!noPixels) return;
+    for (px::Screen* s : px::screens::open())
+        s->ensurePainted();
 }
 
 // ---- What a screen holds ---------------------------------------------------------------------------------------
@@ -118,22 +150,16 @@ struct Outputs {
 };
 
 std::uint64_t digest(const px::Surface& surface) {
-    std::uint64_t h = 1469598103934665603ull;
-    auto mix = [&h](const void* data, std::size_t n) {
-        const auto* b = static_cast<const unsigned char*>(data);
-        for (std::size_t i = 0; i < n; ++i)
-            h = (h ^ b[i]) * 1099511628211ull;
-    };
-    for (const px::Primitive& p : surface.primitives()) {
-        mix(&p.kind, sizeof p.kind);
-        for (float f : {p.x1, p.y1, p.x2, p.y2})
-            mix(&f, sizeof f);
-        mix(&p.colour, sizeof p.colour);
-        if (p.kind == px::Primitive::Text) {
-            const QString& t = surface.textOf(p);
-            mix(t.constData(), static_cast<std::size_t>(t.size()) * sizeof(QChar));
-        }
-    }
+    // The coordinates in one sweep, then what they alone do not tell: the kinds, the colours and the texts.
+    const std::span<const float> coords = surface.coordinates();
+    std::uint64_t h = std::hash<std::string_view>{}(
+        std::string_view(reinterpret_cast<const char*>(coords.data()), coords.size_bytes()));
+    auto mix = [&h](std::uint64_t v) { h = (h ^ v) * 1099511628211ull; };
+    surface.forEach([&](const px::Primitive& p) {
+        mix(p.kind);
+        mix(p.colour);
+        if (p.kind == px::Primitive::Text) mix(qHash(surface.textOf(p)));
+    });
     return h;
 }
 
@@ -158,6 +184,10 @@ struct KnownCase {
 };
 
 px::Scenario* ui = nullptr;
+// What the inputs did, told when the process ends: actions, fault messages, known cases checked after a fault.
+struct Tally {
+    unsigned long long actions = 0, faults = 0, knownCases = 0;
+} tally;
 std::vector<QString> screenNames;
 std::map<QString, KnownCase> knownCases;
 std::map<QString, std::vector<ControlValue>> initialValues;  // every instance of a screen starts with these
@@ -299,19 +329,22 @@ QWidget* choose(Bytes& in, const px::Screen* s, Pred pred) {
     return fitting.empty() ? nullptr : fitting[in.pick(fitting.size())];
 }
 
-// Looks at what was drawn since the last look (a graph holds hundreds of thousands of points).
+// Looks at what each screen drew since the last look (a graph holds hundreds of thousands of points), straight
+// in the surface's own coordinates.
 void checkDrawing(px::Screen* s) {
-    static const px::Screen* screen = nullptr;
-    static std::uint64_t generation = 0;
-    static std::size_t checked = 0;
-    const auto& drawn = s->surface().primitives();
-    if (s != screen || s->surface().generation() != generation || checked > drawn.size()) checked = 0;
-    for (std::size_t i = checked; i < drawn.size(); ++i)
-        for (float f : {drawn[i].x1, drawn[i].y1, drawn[i].x2, drawn[i].y2})
-            if (!std::isfinite(f)) failure(s->name().toStdString() + " drew a coordinate beyond single precision");
-    screen = s;
-    generation = s->surface().generation();
-    checked = drawn.size();
+    struct Looked {
+        QPointer<px::Screen> screen;  // null once that screen is gone, whatever now stands at its address
+        std::uint64_t generation = 0;
+        std::size_t checked = 0;
+    };
+    static std::map<const px::Screen*, Looked> looked;
+    Looked& l = looked[s];
+    const std::span<const float> drawn = s->surface().coordinates();
+    if (l.screen != s || s->surface().generation() != l.generation || l.checked > drawn.size()) l.checked = 0;
+    for (std::size_t i = l.checked; i < drawn.size(); ++i)
+        if (!std::isfinite(drawn[i]))
+            failure(s->name().toStdString() + " drew a coordinate beyond single precision");
+    l = {s, s->surface().generation(), drawn.size()};
 }
 
 // One action on the current screen.  Returns the screen that is current afterwards (empty when none is open);
@@ -407,6 +440,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     // as a user watches, without the pacing.
     px::runs::setPace(px::runs::Pace::Immediate);
     px::setDecimalSeparator(".");
+    noPixels = qEnvironmentVariableIntValue("FUZZ_NO_PIXELS") == 1;
+    if (noPixels) qApp->installEventFilter(new NoPixels(qApp));
     for (const QString& name : px::screens::registered())
         screenNames.push_back(name);
     if (screenNames.empty()) failure("no screen registered");
@@ -414,27 +449,32 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
         learnScreen(name);
     std::fprintf(stderr, "fuzz_screens: %zu screens, %zu with a known case\n", screenNames.size(),
                  knownCases.size());
+    std::atexit([] {
+        std::fprintf(stderr,
+                     "fuzz_screens: %llu actions, %llu fault messages, %llu known cases checked after a fault\n",
+                     tally.actions, tally.faults, tally.knownCases);
+    });
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     Bytes in(data, size);
-    // Every input starts from one screen just created, the others closed.
+    // Every input starts on one screen with its initial values.  Screens stay open from one input to the next:
+    // creating a window and drawing a graph afresh for every input would take most of the run.  A screen that an
+    // input closed is created again by the next input that starts on it.
     QString current = screenFor(in.next());
-    // Every input starts on one screen with its initial values, the others closed.  A screen already open keeps
-    // its window (a graph is not drawn again), so only its values are set back.
-    for (px::Screen* other : px::screens::open())
-        if (other->name() != current) other->close();
-    px::Scenario::settle();
     if (px::Screen* s = px::screens::find(current))
         restore(s, initialValues[current]);
     else
         ui->show(current.toStdString());
+    drawOpenScreens();
     ui->faults();
     while (!in.empty()) {
         const std::size_t openBefore = px::screens::open().size();
         std::size_t handlers = 1;
         current = act(in, current, handlers);
+        ++tally.actions;
+        drawOpenScreens();
         if (QApplication::activeModalWidget() != nullptr) failure("a modal window opened");
         const auto faults = ui->faults();
         for (const std::string& f : faults)
@@ -446,7 +486,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (faults.size() > handlers)
             failure(std::to_string(faults.size()) + " messages for " + std::to_string(handlers) + " handler runs");
         if (px::Screen* s = px::screens::find(current)) checkDrawing(s);
-        if (!faults.empty()) checkKnownCase(current);
+        tally.faults += faults.size();
+        if (!faults.empty()) {
+            ++tally.knownCases;
+            checkKnownCase(current);
+        }
     }
     return 0;
 }
