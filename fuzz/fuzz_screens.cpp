@@ -267,6 +267,7 @@ void checkKnownCase(const QString& name) {
     px::Screen* s = px::screens::find(name);
     if (it == knownCases.end() || s == nullptr) return;
     const KnownCase& k = it->second;
+    ++tally.knownCases;
     restore(s, initialValues[name]);
     ui->click(name.toStdString() + "." + k.button.toStdString());
     const auto faults = ui->faults();
@@ -487,10 +488,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             failure(std::to_string(faults.size()) + " messages for " + std::to_string(handlers) + " handler runs");
         if (px::Screen* s = px::screens::find(current)) checkDrawing(s);
         tally.faults += faults.size();
-        if (!faults.empty()) {
-            ++tally.knownCases;
-            checkKnownCase(current);
-        }
+        if (!faults.empty()) checkKnownCase(current);
     }
     return 0;
 }
