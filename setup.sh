@@ -4,8 +4,8 @@
 #
 #   ./setup.sh run            build and start the application
 #   ./setup.sh test           build and run every test
-#   ./setup.sh package        build the Debian package (build/pelagonix_*.deb) and validate its menu entry and
-#                             AppStream metadata
+#   ./setup.sh package        build the Debian package (build/pelagonix_*.deb), validate its menu entry and
+#                             AppStream metadata, and check the package with lintian (no error, no warning)
 #   ./setup.sh fuzz [SECONDS] build the fuzz targets with clang and the sanitizers and run each for SECONDS
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -15,7 +15,7 @@ packages=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libgl-dev libgtest-
           fonts-liberation fonts-dejavu-core clang-format
           xvfb dbus at-spi2-core python3-pyatspi)
 case "$mode" in
-  package) packages+=(dpkg-dev desktop-file-utils appstream) ;;
+  package) packages+=(dpkg-dev desktop-file-utils appstream lintian) ;;
   fuzz)    packages+=(clang libclang-rt-14-dev) ;;
 esac
 tools/install-missing.sh "${packages[@]}"
@@ -34,6 +34,7 @@ case "$mode" in
     (cd "$build" && cpack -G DEB)
     desktop-file-validate "$build"/packaging/*.desktop
     appstreamcli validate --no-net "$build"/packaging/*.metainfo.xml
+    lintian --fail-on error,warning "$build"/pelagonix_*.deb
     ls "$build"/pelagonix_*.deb ;;
   *)    echo "usage: $0 run|test|package|fuzz [SECONDS]" >&2; exit 2 ;;
 esac
