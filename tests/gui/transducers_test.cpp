@@ -277,7 +277,8 @@ INSTANTIATE_TEST_SUITE_P(Discs, DiscShortcutTest,
                          [](const auto& info) { return std::string(info.param.name); });
 
 // The estimate's bound holds: the exact sum lies within it, over the whole range the estimate is made for; beyond
-// that range the bound is infinite.
+// that range the estimate is 0 within the largest magnitude a sum can have, and for no number at all the bound is
+// infinite.
 TEST(PistonEstimate, TheExactSumLiesWithinTheBound) {
     for (double x = -120; x <= 120; x += 0.37) {
         SCOPED_TRACE(x);
@@ -289,8 +290,24 @@ TEST(PistonEstimate, TheExactSumLiesWithinTheBound) {
         const px::PistonEstimate e = px::pistonEstimate(x);
         EXPECT_LE(std::fabs(px::pistonIntegral(x) - e.j), e.bound) << x;
     }
-    EXPECT_TRUE(std::isinf(px::pistonEstimate(2e5).bound));
+    // Beyond 1e5 the arguments are reduced otherwise, up to 2^40; the bound stays as tight.
+    for (double x : {100000.5, -2e5, 3.3e6, 123456789.0, -4.1e7, 2.5e9, 7.77e11, 1.0995e12}) {
+        const px::PistonEstimate e = px::pistonEstimate(x);
+        EXPECT_LE(std::fabs(px::pistonIntegral(x) - e.j), e.bound) << x;
+        EXPECT_LT(e.bound, 1e-10) << x;
+    }
+    for (double x = 1e5; x <= 1.1e12; x *= 1.37) {
+        const px::PistonEstimate e = px::pistonEstimate(x);
+        ASSERT_LE(std::fabs(px::pistonIntegral(x) - e.j), e.bound) << x;
+    }
+    for (double x : {1.1e12, -3e15, 1e300, -1.7e308}) {
+        const px::PistonEstimate e = px::pistonEstimate(x);
+        EXPECT_EQ(e.j, 0) << x;
+        EXPECT_EQ(e.bound, px::kPistonSumBound) << x;
+        EXPECT_LE(std::fabs(px::pistonIntegral(x)), px::kPistonSumBound) << x;
+    }
     EXPECT_TRUE(std::isinf(px::pistonEstimate(std::nan("")).bound));
+    EXPECT_TRUE(std::isinf(px::pistonEstimate(HUGE_VAL).bound));
 }
 
 // ---- Rectangular source ----------------------------------------------------------------------------------------
