@@ -82,11 +82,11 @@ constexpr double kHalfPiHigh = 0x1.921fb54442d18p+0;
 constexpr double kHalfPiMid = 0x1.1a62633145c07p-54;
 constexpr double kHalfPiLow = -0x1.f1976b7ed8fbcp-110;
 // The largest |x| the estimate is made for with the reduction of fused products: the arguments stay below 2^40,
-// so the whole number of quarter turns is within one of the nearest, and each step below stays as exact as it says.
+// where each step of that reduction is as exact as wideCos says.
 constexpr double kWideLimit = 0x1p40;
 
 // The cosine of a reduced argument r, |r| below 0.79, and q, the whole number of quarter turns taken off: sin r or
-// cos r by their Taylor series (the first term left off is below 5e-17), chosen and signed by q mod 4.
+// cos r by their Taylor series (the first term left off is below 6e-17), chosen and signed by q mod 4.
 inline double cosOfReduced(double r, double q) {
     const double z = r * r;
     const double c =
@@ -107,11 +107,11 @@ inline double cosOfReduced(double r, double q) {
     return (n == 1 || n == 2) ? -value : value;
 }
 
-// cos(a) for |a| below 2^40, within 1e-15.  q is the whole number nearest a 2/pi, give or take one.  a - q H, with
-// H the first part of pi/2, is exact: both are whole multiples of 2^-53 (or a is, below 1, where q H is 0 or
-// lies within a factor of two of a) and the difference is below 1.  q M is split exactly into its rounded value
-// and the error of that rounding.  What is left is rounded twice, each time by at most half a unit in the last
-// place of a number below 0.79, so r is within 2e-16 of a - q pi/2.
+// cos(a) for |a| below 2^40, within 1e-15.  q is a whole number within 0.5002 of a 2/pi, so a - q pi/2 is below
+// 0.786.  a - q H, H the first part of pi/2, is exact: where q is not 0, a and q H are whole multiples of 2^-53 and
+// their difference is below 1.  q M, M the second part, is split exactly into its rounded value and the error of
+// that rounding.  What is left is rounded twice, each time by at most half a unit in the last place of a number
+// below 0.79, so r is within 2e-16 of a - q pi/2.
 inline double wideCos(double a) {
     const double q = std::nearbyint(a * kTwoOverPi);
     const double exactPart = std::fma(-q, kHalfPiHigh, a);
