@@ -35,6 +35,16 @@ void BM_CircularTransducer_f10_D1(benchmark::State& state) {
     pressCalcolo(state, "Form5", {{"Text1", "10"}, {"Text2", "1"}});
 }
 void BM_CircularTransducer_initial(benchmark::State& state) { pressCalcolo(state, "Form5", {}); }
+// The largest inputs: arguments of the integrand up to 2e6, 2e10 and 2e12.
+void BM_CircularTransducer_f999_D999(benchmark::State& state) {
+    pressCalcolo(state, "Form5", {{"Text1", "999"}, {"Text2", "999"}});
+}
+void BM_CircularTransducer_f100000_D100000(benchmark::State& state) {
+    pressCalcolo(state, "Form5", {{"Text1", "100000"}, {"Text2", "100000"}});
+}
+void BM_CircularTransducer_f999999_D999999(benchmark::State& state) {
+    pressCalcolo(state, "Form5", {{"Text1", "999999"}, {"Text2", "999999"}});
+}
 void BM_LineArray_f10_L1(benchmark::State& state) {
     pressCalcolo(state, "Form6", {{"Text1", "10"}, {"Text2", "1"}});
 }
@@ -65,6 +75,9 @@ void BM_CircularTransducer_sums_f10_D1(benchmark::State& state) {
 BENCHMARK(BM_CircularTransducer_f10_D1)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_CircularTransducer_sums_f10_D1)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_CircularTransducer_initial)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_CircularTransducer_f999_D999)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_CircularTransducer_f100000_D100000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_CircularTransducer_f999999_D999999)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_LineArray_f10_L1)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_RectangularSource_f10_50x50)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_Doppler_f20_v12)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -27,6 +27,7 @@ bool patternSettled(const PistonEstimate& e, double prime) {
     const double slack = 4 * std::numeric_limits<double>::epsilon() * std::max(std::fabs(low), std::fabs(high));
     low -= slack;
     high += slack;
+    if (!std::isfinite(low) || !std::isfinite(high)) return false;
     for (double edge : {0.68, 0.707, 0.48, 0.5, 1.0})
         if (low <= edge && edge <= high) return false;
     if (low > 1) return true;  // drawn at +1 whatever the sum
@@ -78,12 +79,11 @@ void Form5::dircalc() {
     const Num f = Val(Text1->utf8());
     std::optional<double> theta3, theta6;
 
-    // The first angle on its own: a zero frequency ends the run before it, a zero diameter after its integral.
+    // The first angle on its own: a zero frequency ends the run before it, a zero diameter after its argument.
     double theta = 0.1;
     if (f == 0) return;
     Num lambda = Num(1.53) / f;
     Num x = sin(Num(theta) * 3.14159 / 180) * (Num(3.14159) * D / lambda);
-    const double firstJ = pistonIntegral(x.value());
     if (D == 0) return;
 
     // The piston argument of every further angle, in scan order.  None of them can fault once the first did not:
@@ -100,18 +100,32 @@ void Form5::dircalc() {
     // The second argument of the pattern, x', computed as the pattern below computes it.
     auto primeOf = [&](double th) { return sin(Num(th) * (Num(3.14159) / 180)) * (D * 3.14159 / lambda); };
 
-    // The sums of the angles are independent of one another.  A quick estimate of each, spread over the cores,
-    // settles every angle whose window tests, clamp and drawn point come out the same for every value within
-    // the estimate's bound; the few others take the exact sum.
+    // The sums of the angles are independent of one another.  Where x' is so large that no sum the integral can
+    // give (none exceeds kPistonSumBound) moves the pattern off the axis by a drawn unit, the sum is not needed.
+    // A quick estimate of each of the others, spread over the cores, settles every angle whose window tests,
+    // clamp and drawn point come out the same for every value within the estimate's bound; the few left take the
+    // exact sum.
+    std::vector<double> primes(xs.size());
     std::vector<double> js(xs.size());
-    js[0] = firstJ;
-    std::vector<PistonEstimate> estimates(xs.size());
-    pistonEstimates(std::span<const double>(xs).subspan(1), std::span<PistonEstimate>(estimates).subspan(1));
+    std::vector<std::size_t> estimated;
+    std::vector<double> estimatedXs;
+    for (std::size_t i = 0; i < xs.size(); ++i) {
+        primes[i] = primeOf(thetas[i]).value();
+        if (patternSettled({0, kPistonSumBound}, primes[i])) {
+            js[i] = 0;
+        } else {
+            estimated.push_back(i);
+            estimatedXs.push_back(xs[i]);
+        }
+    }
+    std::vector<PistonEstimate> estimates(estimated.size());
+    pistonEstimates(estimatedXs, estimates);
     std::vector<std::size_t> unsettled;
     std::vector<double> unsettledXs;
-    for (std::size_t i = 1; i < xs.size(); ++i) {
-        if (patternSettled(estimates[i], primeOf(thetas[i]).value())) {
-            js[i] = estimates[i].j;
+    for (std::size_t e = 0; e < estimated.size(); ++e) {
+        const std::size_t i = estimated[e];
+        if (patternSettled(estimates[e], primes[i])) {
+            js[i] = estimates[e].j;
         } else {
             unsettled.push_back(i);
             unsettledXs.push_back(xs[i]);
@@ -126,7 +140,7 @@ void Form5::dircalc() {
     // is the one kept.
     for (std::size_t i = 0; i < thetas.size(); ++i) {
         const Num th = thetas[i];
-        const Num x2 = primeOf(thetas[i]);
+        const Num x2 = primes[i];
         Num P = Num(2) * js[i] / x2;
         if (0.68 < P && P < 0.707) theta3 = thetas[i];
         if (0.48 < P && P < 0.5) theta6 = thetas[i];

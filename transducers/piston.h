@@ -11,6 +11,10 @@ namespace px {
 // The terms of the sum, one a step of t.
 inline constexpr int kPistonTerms = 3141;
 
+// No sum exceeds this in magnitude, whatever the finite x: 3141 terms of at most 0.001 / 3.14 each, with the
+// roundings of their additions.
+inline constexpr double kPistonSumBound = 1.001;
+
 // J = sum over k = 0 .. 3140 of 0.001 * ((1/3.14) * cos(x * sin(t) - t)), t = 0.001 * k, added in the order of k.
 // For a finite x every term is finite, so the sum cannot fault.
 double pistonIntegral(double x);
@@ -23,7 +27,8 @@ void pistonIntegrals(std::span<const double> xs, std::span<double> out);
 // |pistonIntegral(x) - j| <= bound.  The terms are the same, but the cosine is a polynomial of its own and the
 // terms are added in another order, so the estimate is several times quicker than the exact sum.  It serves
 // wherever the result it leads to is the same for every value within the bound; elsewhere the exact sum is
-// taken.  For |x| beyond the range the estimate is made for, the bound is infinite.
+// taken.  Beyond the range the estimate is made for (2^40) it is 0 within kPistonSumBound, and for an x that is
+// not finite the bound is infinite.
 struct PistonEstimate {
     double j;
     double bound;

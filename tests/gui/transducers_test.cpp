@@ -71,6 +71,10 @@ INSTANTIATE_TEST_SUITE_P(
         DirectivityCase{"TinyDiscNegative", "Form5", "1", "-0.01", "19.2", "11.2", "-33.8"},
         DirectivityCase{"NarrowBeamStepsOverBothWindows", "Form5", "100", "0.5", ".0", ".0", "40.2"},
         DirectivityCase{"NarrowBeam", "Form5", "100", "0.2", "4.6", "6.2", "32.3"},
+        // The largest numbers typed: arguments of the integrand up to 2e6, 2e10 and 2e12.
+        DirectivityCase{"DiscLargeTyped", "Form5", "999", "999", ".0", ".0", "126.2"},
+        DirectivityCase{"DiscLargerTyped", "Form5", "100000", "100000", ".0", ".0", "206.2"},
+        DirectivityCase{"DiscLargestTyped", "Form5", "999999", "999999", ".0", ".0", "246.2"},
         // Line array.
         DirectivityCase{"LineInitialTexts", "Form6", "1", "1", "90.6", "142.0", "1.2"},
         DirectivityCase{"LineShorterThanWavelength", "Form6", "10", "0.1", "90.6", "142.0", "1.2"},
@@ -228,14 +232,24 @@ DiscPattern discPattern(double f, double D) {
 struct DiscCase {
     const char* name;
     double f, D;
+    // Texts pasted into the fields in place of typing f and D, for values no key can give.
+    const char* pastedF = nullptr;
+    const char* pastedD = nullptr;
 };
 
 class DiscShortcutTest : public CalculatorTest, public testing::WithParamInterface<DiscCase> {};
 
 TEST_P(DiscShortcutTest, EveryPointAndWidthIsTheExactSumsOne) {
     const DiscCase& c = GetParam();
-    calcolo("Form5", {{"Text1", QString::number(c.f, 'g', 17).toStdString()},
-                      {"Text2", QString::number(c.D, 'g', 17).toStdString()}});
+    if (c.pastedF != nullptr) {
+        ASSERT_TRUE(ui.show("Form5"));
+        ASSERT_TRUE(ui.paste("Form5.Text1", c.pastedF));
+        ASSERT_TRUE(ui.paste("Form5.Text2", c.pastedD));
+        ASSERT_TRUE(ui.click("Form5.Command1"));
+    } else {
+        calcolo("Form5", {{"Text1", QString::number(c.f, 'g', 17).toStdString()},
+                          {"Text2", QString::number(c.D, 'g', 17).toStdString()}});
+    }
     const DiscPattern want = discPattern(c.f, c.D);
     const auto drawn = blue("Form5");
     ASSERT_EQ(drawn.size(), want.ys.size());
@@ -251,11 +265,20 @@ INSTANTIATE_TEST_SUITE_P(Discs, DiscShortcutTest,
                                          DiscCase{"NarrowerBeam", 100, 0.2}, DiscCase{"NegativeDiameter", 10, -1},
                                          DiscCase{"TinyNegativeDisc", 1, -0.01}, DiscCase{"BothNegative", -10, -1},
                                          DiscCase{"Odd", 37, 0.77}, DiscCase{"Wide", 0.3, 3},
-                                         DiscCase{"ManyLobes", 250, 1.3}, DiscCase{"Huge", 4000, 60}),
+                                         DiscCase{"ManyLobes", 250, 1.3}, DiscCase{"Huge", 4000, 60},
+                                         // Arguments beyond 1e5, where the estimate reduces them otherwise,
+                                         // and beyond where no sum moves a point.
+                                         DiscCase{"LargeTyped", 999, 999}, DiscCase{"LargeNegative", -999, 999},
+                                         DiscCase{"Larger", 300, 700}, DiscCase{"AcrossAllReductions", 5000, 5000},
+                                         DiscCase{"LargerTyped", 100000, 100000}, DiscCase{"Beyond", 12345, 54321},
+                                         DiscCase{"LargestTyped", 999999, 999999},
+                                         DiscCase{"PastedHuge", 1e150, 1e150, "1E150", "1E150"},
+                                         DiscCase{"PastedHugeDisc", 1e-100, 1e150, "1E-100", "1E150"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // The estimate's bound holds: the exact sum lies within it, over the whole range the estimate is made for; beyond
-// that range the bound is infinite.
+// that range the estimate is 0 within the largest magnitude a sum can have, and for no number at all the bound is
+// infinite.
 TEST(PistonEstimate, TheExactSumLiesWithinTheBound) {
     for (double x = -120; x <= 120; x += 0.37) {
         SCOPED_TRACE(x);
@@ -267,8 +290,24 @@ TEST(PistonEstimate, TheExactSumLiesWithinTheBound) {
         const px::PistonEstimate e = px::pistonEstimate(x);
         EXPECT_LE(std::fabs(px::pistonIntegral(x) - e.j), e.bound) << x;
     }
-    EXPECT_TRUE(std::isinf(px::pistonEstimate(2e5).bound));
+    // Beyond 1e5 the arguments are reduced otherwise, up to 2^40; the bound stays as tight.
+    for (double x : {100000.5, -2e5, 3.3e6, 123456789.0, -4.1e7, 2.5e9, 7.77e11, 1.0995e12}) {
+        const px::PistonEstimate e = px::pistonEstimate(x);
+        EXPECT_LE(std::fabs(px::pistonIntegral(x) - e.j), e.bound) << x;
+        EXPECT_LT(e.bound, 1e-10) << x;
+    }
+    for (double x = 1e5; x <= 1.1e12; x *= 1.37) {
+        const px::PistonEstimate e = px::pistonEstimate(x);
+        ASSERT_LE(std::fabs(px::pistonIntegral(x) - e.j), e.bound) << x;
+    }
+    for (double x : {1.1e12, -3e15, 1e300, -1.7e308}) {
+        const px::PistonEstimate e = px::pistonEstimate(x);
+        EXPECT_EQ(e.j, 0) << x;
+        EXPECT_EQ(e.bound, px::kPistonSumBound) << x;
+        EXPECT_LE(std::fabs(px::pistonIntegral(x)), px::kPistonSumBound) << x;
+    }
     EXPECT_TRUE(std::isinf(px::pistonEstimate(std::nan("")).bound));
+    EXPECT_TRUE(std::isinf(px::pistonEstimate(HUGE_VAL).bound));
 }
 
 // ---- Rectangular source ----------------------------------------------------------------------------------------
