@@ -97,9 +97,18 @@ public:
                 emit box->activated(box->currentIndex());
                 return true;
             }
-            // Tab and Alt with a key (Alt+Down opens the list) are no passing.
-            if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::AltModifier))
-                return false;
+            // Tab, Enter, Escape and Alt with a key (Alt+Down opens the list) are no passing: they go their usual
+            // way, to the window when the list takes none of them.
+            switch (key->key()) {
+                case Qt::Key_Tab:
+                case Qt::Key_Backtab:
+                case Qt::Key_Return:
+                case Qt::Key_Enter:
+                case Qt::Key_Escape:
+                    return false;
+                default:
+                    if (key->modifiers() & Qt::AltModifier) return false;
+            }
         } else if (event->type() != QEvent::Wheel) {
             return false;
         }
