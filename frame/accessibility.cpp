@@ -80,10 +80,6 @@ bool isBlankLabel(const QWidget* w) {
     return l != nullptr && !isResult(l) && l->caption().trimmed().isEmpty();
 }
 
-// The children of a screen or a frame that a screen reader meets: neither windows, nor the focus frame, nor menus,
-// nor blank labels.
-bool exposed(const QWidget* w);
-
 // Something that stands between a control and a label farther away: another label or control.
 bool blocks(const QWidget* w) {
     return qobject_cast<const Label*>(w) != nullptr || qobject_cast<const QLineEdit*>(w) != nullptr ||
@@ -569,6 +565,8 @@ protected:
     }
 };
 
+// The children of a screen or a frame that a screen reader meets: neither windows, nor the focus frame, nor menus,
+// nor blank labels.
 bool exposed(const QWidget* w) {
     return w != nullptr && !w->isWindow() && dynamic_cast<const FocusRing*>(w) == nullptr &&
            qobject_cast<const QFocusFrame*>(w) == nullptr && qobject_cast<const QMenu*>(w) == nullptr &&
