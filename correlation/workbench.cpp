@@ -72,6 +72,58 @@ const CurveSetup kCurveSetups[] = {
 
 bool isCurve(Form12::Process p) { return p >= Form12::AnalFtc && p <= Form12::DigQuadrature; }
 
+// The process list from the keyboard.  The keys (arrows, Home, End, Page Up and Down, a letter) and the wheel pass
+// over the entries of the closed list: each entry passed over becomes the process and runs its setup as a pick
+// does, but opens no window.  An entry that opens a window ("CORR.PANORAMICA") does so when it is chosen: with
+// Enter or Space on the closed list, a click in the open list, Enter in it, or a choice through the accessibility
+// bus.
+const char* const kPassing = "pxPassing";    // bool: the list is being passed over
+const char* const kWithheld = "pxWithheld";  // int: the entry passed over whose window was not opened
+
+class ProcessKeys : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* box = qobject_cast<QComboBox*>(watched);
+        if (box == nullptr || resending_ || box->view()->isVisible()) return false;
+        if (event->type() == QEvent::KeyPress) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            const bool choose =
+                key->modifiers() == Qt::NoModifier &&
+                (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Space);
+            const QVariant withheld = box->property(kWithheld);
+            if (choose && withheld.isValid() && withheld.toInt() == box->currentIndex()) {
+                box->setProperty(kWithheld, QVariant());
+                emit box->activated(box->currentIndex());
+                return true;
+            }
+            // Tab, Enter, Escape and Alt with a key (Alt+Down opens the list) are no passing: they go their usual
+            // way, to the window when the list takes none of them.
+            switch (key->key()) {
+                case Qt::Key_Tab:
+                case Qt::Key_Backtab:
+                case Qt::Key_Return:
+                case Qt::Key_Enter:
+                case Qt::Key_Escape:
+                    return false;
+                default:
+                    if (key->modifiers() & Qt::AltModifier) return false;
+            }
+        } else if (event->type() != QEvent::Wheel) {
+            return false;
+        }
+        resending_ = true;
+        box->setProperty(kPassing, true);
+        QCoreApplication::sendEvent(box, event);
+        box->setProperty(kPassing, false);
+        resending_ = false;
+        return true;
+    }
+
+private:
+    bool resending_ = false;
+};
+
 // A data field takes no Ctrl+C of its own unless text is selected in it: the keys then copy the report.
 class CopyPassThrough : public QObject {
 public:
@@ -169,6 +221,10 @@ Form12::Form12()
     pal.setColor(QPalette::ButtonText, colour::black);
     Combo1->setPalette(pal);
     Combo1->setCurrentIndex(-1);  // no process picked at start
+    Combo1->installEventFilter(new ProcessKeys(Combo1));
+    // No algorithm is current until one is picked: the list taking the focus marks none, and the first Down picks
+    // the first algorithm.
+    List1->setCurrentIndex(QModelIndex());
 
     for (QWidget* hidden :
          std::initializer_list<QWidget*>{Label14, Image1, Image2, Image3, Shape2, Label13, List1, Label15})
@@ -201,6 +257,9 @@ Form12::Form12()
         QStringLiteral("Schema del sistema digitale: elaboratore, ingressi, predisposizioni e uscite"));
     Shape2->setAccessibleName(QStringLiteral("Riquadro del correlogramma"));
     captionOf(txtdigits7, QStringLiteral("K, fattore di guadagno"));
+    // The two lists are named by their headings, which the setups may hide.
+    captionOf(Combo1, Label7);
+    captionOf(List1, Label13);
     describeDrawing(this, [this] { return drawingInWords(); });
 }
 
@@ -300,7 +359,11 @@ void Form12::Combo1_Click() {
         setupCurve(p);
         if (p != DigQuadrature) txtdigits7->show();
     } else if (p == Panorama) {
-        screens::show(QStringLiteral("Form2"));
+        // Passed over with the keys, the entry opens its window only when chosen.
+        if (Combo1->property(kPassing).toBool())
+            Combo1->setProperty(kWithheld, Combo1->currentIndex());
+        else
+            screens::show(QStringLiteral("Form2"));
     } else if (p == Algorithms) {
         setupAlgorithmMode();
     } else if (p == Simulation) {

@@ -32,6 +32,21 @@ std::map<const Screen*, std::function<QString()>>& describers() {
     return all;
 }
 
+// The screens whose content is text: the name of the text element and the text.
+struct ShownText {
+    QString name;
+    std::function<QString()> text;
+};
+std::map<const Screen*, ShownText>& shownTexts() {
+    static std::map<const Screen*, ShownText> all;
+    return all;
+}
+
+const ShownText* shownText(const Screen* s) {
+    const auto it = shownTexts().find(s);
+    return it != shownTexts().end() && it->second.text ? &it->second : nullptr;
+}
+
 Screen* screenOf(const QWidget* w) { return w != nullptr ? qobject_cast<Screen*>(w->window()) : nullptr; }
 
 bool isResult(const Label* l) {
@@ -56,6 +71,13 @@ bool isCaptioned(const QWidget* w) {
 bool isCaptionLabel(const QWidget* w) {
     auto* l = qobject_cast<const Label*>(w);
     return l != nullptr && !isResult(l) && !l->caption().simplified().isEmpty();
+}
+
+// A label that shows nothing to read: its caption is empty or blanks, and it is no result.  A screen reader does
+// not meet it.
+bool isBlankLabel(const QWidget* w) {
+    auto* l = qobject_cast<const Label*>(w);
+    return l != nullptr && !isResult(l) && l->caption().trimmed().isEmpty();
 }
 
 // Something that stands between a control and a label farther away: another label or control.
@@ -188,7 +210,7 @@ QList<QPair<QAccessibleInterface*, QAccessible::Relation>> captionRelation(const
                                                                            QAccessible::Relation match) {
     QList<QPair<QAccessibleInterface*, QAccessible::Relation>> out;
     if ((match & QAccessible::Label) != 0)
-        if (QWidget* c = accessibility::captionLabel(control))
+        if (QWidget* c = accessibility::captionLabel(control); c != nullptr && !isBlankLabel(c))
             if (auto* i = QAccessible::queryAccessibleInterface(c)) out.append({i, QAccessible::Label});
     return out;
 }
@@ -404,17 +426,70 @@ private:
     QPointer<Screen> screen_;
 };
 
+// The text a screen shows (a sheet's page, the glossary), an element of its own: a read-only document named after
+// what it holds, whose text and description are the whole text.
+class PageAccessible : public QAccessibleInterface, public StaticTextInterface {
+public:
+    explicit PageAccessible(Screen* s) : screen_(s) {}
+    bool isValid() const override { return !screen_.isNull(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return screen_ ? screen_->windowHandle() : nullptr; }
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(screen_.data()); }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QString content() const override {
+        const ShownText* shown = screen_ ? shownText(screen_.data()) : nullptr;
+        return shown != nullptr ? shown->text() : QString();
+    }
+    QString text(QAccessible::Text t) const override {
+        const ShownText* shown = screen_ ? shownText(screen_.data()) : nullptr;
+        if (shown == nullptr) return QString();
+        if (t == QAccessible::Name) return shown->name;
+        if (t == QAccessible::Description || t == QAccessible::Value) return shown->text();
+        return QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override {
+        if (screen_.isNull()) return QRect();
+        return QRect(screen_->mapToGlobal(QPoint(0, 0)), screen_->size());
+    }
+    QAccessible::Role role() const override { return QAccessible::Document; }
+    QAccessible::State state() const override {
+        QAccessible::State s;
+        s.readOnly = true;
+        s.multiLine = true;
+        s.selectableText = true;
+        s.invisible = screen_.isNull() || !screen_->isVisible();
+        return s;
+    }
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        if (t == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+        return nullptr;
+    }
+
+private:
+    QPointer<Screen> screen_;
+};
+
 class ScreenAccessible : public QAccessibleWidget {
 public:
     explicit ScreenAccessible(Screen* s) : QAccessibleWidget(s, QAccessible::Window) {}
     ~ScreenAccessible() override {
         if (drawingId_ != 0) QAccessible::deleteAccessibleInterface(drawingId_);
+        if (pageId_ != 0) QAccessible::deleteAccessibleInterface(pageId_);
     }
     Screen* screen() const { return static_cast<Screen*>(widget()); }
 
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name) return accessibility::nameOf(screen());
-        if (t == QAccessible::Description) return accessibility::drawingDescription(screen());
+        if (t == QAccessible::Description) {
+            // The text the screen shows, or what its drawing shows, or what the layout says of the window.
+            if (const ShownText* shown = shownText(screen())) return shown->text();
+            const QString drawing = accessibility::drawingDescription(screen());
+            return drawing.isEmpty() ? screen()->accessibleDescription() : drawing;
+        }
         return QAccessibleWidget::text(t);
     }
     int childCount() const override { return static_cast<int>(children().size()); }
@@ -437,8 +512,17 @@ private:
         }
         return drawing_;
     }
+    QAccessibleInterface* page() const {
+        if (pageId_ == 0) {
+            page_ = new PageAccessible(screen());
+            pageId_ = QAccessible::registerAccessibleInterface(page_);
+        }
+        return page_;
+    }
     mutable DrawingAccessible* drawing_ = nullptr;
     mutable QAccessible::Id drawingId_ = 0;
+    mutable PageAccessible* page_ = nullptr;
+    mutable QAccessible::Id pageId_ = 0;
 };
 
 // ---- The focus frame --------------------------------------------------------------------------------------------
@@ -481,18 +565,52 @@ protected:
     }
 };
 
-std::vector<QAccessibleInterface*> ScreenAccessible::children() const {
+// The children of a screen or a frame that a screen reader meets: neither windows, nor the focus frame, nor menus,
+// nor blank labels.
+bool exposed(const QWidget* w) {
+    return w != nullptr && !w->isWindow() && dynamic_cast<const FocusRing*>(w) == nullptr &&
+           qobject_cast<const QFocusFrame*>(w) == nullptr && qobject_cast<const QMenu*>(w) == nullptr &&
+           !isBlankLabel(w);
+}
+
+// The interfaces of the children of a widget that a screen reader meets.
+std::vector<QAccessibleInterface*> exposedChildren(const QWidget* parent) {
     std::vector<QAccessibleInterface*> out;
-    for (QObject* o : screen()->children()) {
-        auto* w = qobject_cast<QWidget*>(o);
-        if (w == nullptr || w->isWindow() || dynamic_cast<FocusRing*>(w) != nullptr ||
-            qobject_cast<QFocusFrame*>(w) != nullptr || qobject_cast<QMenu*>(w) != nullptr)
-            continue;
-        if (QAccessibleInterface* i = QAccessible::queryAccessibleInterface(w)) out.push_back(i);
-    }
-    if (screen()->surface().size() != 0) out.push_back(drawing());
+    for (QObject* o : parent->children())
+        if (auto* w = qobject_cast<QWidget*>(o); exposed(w))
+            if (QAccessibleInterface* i = QAccessible::queryAccessibleInterface(w)) out.push_back(i);
     return out;
 }
+
+std::vector<QAccessibleInterface*> ScreenAccessible::children() const {
+    std::vector<QAccessibleInterface*> out = exposedChildren(screen());
+    if (shownText(screen()) != nullptr)
+        out.push_back(page());
+    else if (screen()->surface().size() != 0)
+        out.push_back(drawing());
+    return out;
+}
+
+// A frame that groups controls: named by its caption, with the controls a screen reader meets.
+class FrameAccessible : public QAccessibleWidget {
+public:
+    explicit FrameAccessible(GroupFrame* f) : QAccessibleWidget(f, QAccessible::Grouping) {}
+    GroupFrame* frame() const { return static_cast<GroupFrame*>(widget()); }
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name) return frame()->title().simplified();
+        return QAccessibleWidget::text(t);
+    }
+    int childCount() const override { return static_cast<int>(exposedChildren(frame()).size()); }
+    QAccessibleInterface* child(int index) const override {
+        const auto all = exposedChildren(frame());
+        return index >= 0 && index < static_cast<int>(all.size()) ? all[static_cast<std::size_t>(index)] : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        const auto all = exposedChildren(frame());
+        const auto it = std::find(all.begin(), all.end(), child);
+        return it == all.end() ? -1 : static_cast<int>(it - all.begin());
+    }
+};
 
 QAccessibleInterface* factory(const QString&, QObject* object) {
     if (object == nullptr || !object->isWidgetType()) return nullptr;
@@ -501,6 +619,7 @@ QAccessibleInterface* factory(const QString&, QObject* object) {
     if (auto* f = qobject_cast<NumericField*>(object)) return new FieldAccessible(f);
     if (auto* c = qobject_cast<ChoiceBox*>(object)) return new ChoiceAccessible(c);
     if (auto* p = qobject_cast<Picture*>(object)) return new PictureAccessible(p);
+    if (auto* g = qobject_cast<GroupFrame*>(object)) return new FrameAccessible(g);
     return nullptr;
 }
 
@@ -533,11 +652,65 @@ void followBusPicks(ChoiceBox* box) {
                      });
 }
 
+// The list of a box shows the box's choice as its one selected item: after a pick with the keys, the mouse or the
+// bus, and after the open list was closed without a pick.  Its view tells the bus of the item selected.
+void selectChoiceInList(ChoiceBox* box) {
+    QAbstractItemView* view = box->view();
+    QItemSelectionModel* selection = view != nullptr ? view->selectionModel() : nullptr;
+    if (selection == nullptr || view->isVisible()) return;
+    const int row = box->currentIndex();
+    if (row < 0) {
+        if (selection->hasSelection()) selection->clearSelection();
+        return;
+    }
+    const QModelIndex index = box->model()->index(row, box->modelColumn(), box->rootModelIndex());
+    const QModelIndexList selected = selection->selectedIndexes();
+    if (selected.size() == 1 && selected.first() == index && selection->currentIndex() == index) return;
+    selection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+}
+
+class ListCloses : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Hide)
+            if (auto* box = qobject_cast<ChoiceBox*>(parent())) selectChoiceInList(box);
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+void followChoice(ChoiceBox* box) {
+    if (box->property("pxFollowsChoice").toBool() || box->view() == nullptr) return;
+    box->setProperty("pxFollowsChoice", true);
+    QObject::connect(box, &QComboBox::currentIndexChanged, box, [box] { selectChoiceInList(box); });
+    box->view()->installEventFilter(new ListCloses(box));
+    selectChoiceInList(box);
+}
+
+// The controls a caption label names, anywhere on its screen.
+std::vector<QWidget*> captionedBy(const Label* caption) {
+    std::vector<QWidget*> out;
+    Screen* s = screenOf(caption);
+    if (s == nullptr) return out;
+    for (QWidget* w : s->findChildren<QWidget*>())
+        if (w != caption && isCaptioned(w) && accessibility::captionLabel(w) == caption) out.push_back(w);
+    return out;
+}
+
 void announceResults(Label* l) {
     if (l->property("pxAnnounces").toBool()) return;
     l->setProperty("pxAnnounces", true);
     QObject::connect(l, &Label::captionChanged, l, [l](const QString& before) {
-        if (!isResult(l)) return;
+        if (!QAccessible::isActive()) return;
+        if (!isResult(l)) {
+            // A caption that changes renames the controls it names (a process of the workbench recaptions its
+            // fields); a screen reader keeps a name until it is told.
+            for (QWidget* w : captionedBy(l)) {
+                QAccessibleEvent renamed(w, QAccessible::NameChanged);
+                QAccessible::updateAccessibility(&renamed);
+            }
+            return;
+        }
         QAccessibleTextUpdateEvent text(l, 0, before, l->caption());
         QAccessible::updateAccessibility(&text);
         QAccessibleEvent description(l, QAccessible::DescriptionChanged);
@@ -557,6 +730,7 @@ public:
                     announceResults(l);
                 } else if (auto* c = qobject_cast<ChoiceBox*>(watched)) {
                     followBusPicks(c);
+                    followChoice(c);
                     // An editable box that opens with a text of none of its items shows what it asks for.
                     if (c->isEditable() && !c->currentText().trimmed().isEmpty() &&
                         c->findText(c->currentText()) < 0 && !c->property(kCaptionName).isValid())
@@ -643,6 +817,11 @@ void describeDrawing(Screen* screen, std::function<QString()> describe) {
     QObject::connect(screen, &QObject::destroyed, [screen] { describers().erase(screen); });
 }
 
+void showsText(Screen* screen, const QString& name, std::function<QString()> text) {
+    shownTexts()[screen] = ShownText{name, std::move(text)};
+    QObject::connect(screen, &QObject::destroyed, [screen] { shownTexts().erase(screen); });
+}
+
 namespace accessibility {
 
 QColor focusColour() { return QColor(0, 84, 200); }
@@ -684,9 +863,16 @@ QString nameOf(const QWidget* control) {
     const QString own = control->accessibleName();
     if (!own.isEmpty() && own != control->objectName() && qobject_cast<const Label*>(control) == nullptr)
         return own;
-    if (QWidget* c = captionLabel(control)) return captionText(c);
+    // A picture is named by what it shows, never by a text that happens to stand beside it.
+    if (auto* p = qobject_cast<const Picture*>(control))
+        return p->property("pxResource").toString() == QLatin1String(":/logo.svg")
+                   ? QStringLiteral("Logo di PELAGONIX")
+                   : QStringLiteral("Immagine");
+    if (QWidget* c = captionLabel(control)) {
+        const QString caption = captionText(c);
+        if (!caption.isEmpty()) return caption;
+    }
     // Without a caption on the screen, what the control is.
-    if (qobject_cast<const Picture*>(control) != nullptr) return QStringLiteral("Immagine");
     if (qobject_cast<const Label*>(control) != nullptr) return QStringLiteral("Risultato");
     if (qobject_cast<const NumericField*>(control) != nullptr) return QStringLiteral("Campo numerico");
     if (qobject_cast<const ChoiceBox*>(control) != nullptr) return QStringLiteral("Casella di scelta");

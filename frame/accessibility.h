@@ -8,7 +8,10 @@
 //   whose description says what it shows;
 // - a clickable picture is a button: it takes the focus and Enter or Space presses it; Enter (and keypad Enter) in
 //   a numeric field runs that screen's "Calcolo", on a focused button presses it; the focused control is marked by
-//   a 2-pixel frame of the highlight colour.
+//   a 2-pixel frame of the highlight colour;
+// - a screen whose content is text (a sheet's page, the glossary) reads that text; a label without text is not
+//   shown to a screen reader, and a control whose caption changes tells its new name;
+// - the list of a choice box shows the box's choice as its selected item, whatever made the choice.
 #pragma once
 
 #include <QColor>
@@ -29,6 +32,10 @@ void captionOf(QWidget* control, const QString& name);
 // What the drawing of a screen shows, in words, for screen readers.  Without one, the description lists the
 // screen's results with their captions.
 void describeDrawing(Screen* screen, std::function<QString()> describe);
+
+// The text a screen shows as a picture or prints on its window (an algorithm sheet's page, the glossary): it is the
+// window's description and a read-only text element of the window, named `name`, in place of the drawing's.
+void showsText(Screen* screen, const QString& name, std::function<QString()> text);
 
 namespace accessibility {
 

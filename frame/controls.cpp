@@ -193,9 +193,13 @@ Reading NumericField::reading() const { return readingOf(this, text()); }
 void NumericField::keyPressEvent(QKeyEvent* event) {
     const QString typed = event->text();
     const bool editingKey = event->key() == Qt::Key_Delete || event->key() == Qt::Key_Backspace;
-    if (!typed.isEmpty() && !editingKey) {
-        // A typed character: only the field's alphabet passes.  Ctrl with a letter types a control character
-        // and is discarded like any other character outside the alphabet.
+    // Ctrl with a key is a shortcut, not a typed character: select all, copy, cut, paste, undo and redo work as in
+    // any field (a paste is not filtered), and the field types nothing for the others.  Ctrl with Alt stands for
+    // AltGr on some systems, which types characters, so it is filtered.
+    const Qt::KeyboardModifiers held = event->modifiers();
+    const bool shortcut = (held & Qt::ControlModifier) != 0 && (held & Qt::AltModifier) == 0;
+    if (!typed.isEmpty() && !editingKey && !shortcut) {
+        // A typed character: only the field's alphabet passes.
         const char32_t ch = typed.toUcs4().value(0);
         if (typed.size() > 2 || !keyAccepted(ch, alphabet_)) {
             event->accept();
@@ -307,6 +311,8 @@ Picture::Picture(QWidget* parent, const QString& name, const QString& resource, 
     : QWidget(parent), resource_(resource) {
     place(this, name, where);
     setAccessibleName(name);
+    // A screen reader names a picture by what it shows (the logo by the product's name).
+    setProperty("pxResource", resource);
 }
 
 Reading Picture::reading() const { return readingOf(this, QString()); }

@@ -1,5 +1,12 @@
 #include "glossary.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QRegularExpression>
+
+#include "accessibility.h"
+
 namespace px {
 
 // Each text begins with one blank; the blanks at the ends of the first and the third line leave room for the
@@ -38,11 +45,10 @@ Form17::Form17()
     // The root sign of "Hz", 47 x 33 pixels at the layout's scale.
     Image2 = picture("Image2", ":/sqrt_hz.svg", {10080, 480, 564, 396});
     Image2->setAccessibleName(QStringLiteral("radice quadrata di Hz"));
-    // The printed text is no control: a screen reader finds it in the window's description.
-    QStringList lines;
-    for (const char* line : kGlossaryLines)
-        lines << QString::fromUtf8(line);
-    setAccessibleDescription(lines.join(QLatin1Char('\n')));
+    // The printed text is no control: a screen reader reads it as the window's text, and Ctrl+C copies it.
+    setAccessibleDescription(glossaryText());
+    showsText(this, QStringLiteral("Glossario"), [] { return glossaryText(); });
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void Form17::Form_Paint() {
@@ -50,6 +56,25 @@ void Form17::Form_Paint() {
     surface().Clear();
     for (const char* line : kGlossaryLines)
         surface().Print(QString::fromUtf8(line));
+}
+
+QString glossaryText() {
+    // Each line as it reads: without the blanks at its ends, and with the root sign that the picture shows beside
+    // "dB/microPa/" written out.
+    static const QRegularExpression beforeSign(QStringLiteral("dB/microPa/ +"));
+    QStringList lines;
+    for (const char* line : kGlossaryLines)
+        lines << QString::fromUtf8(line).replace(beforeSign, QStringLiteral("dB/microPa/√Hz ")).trimmed();
+    return lines.join(QLatin1Char('\n'));
+}
+
+void Form17::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Copy)) {
+        QGuiApplication::clipboard()->setText(glossaryText());
+        event->accept();
+        return;
+    }
+    Screen::keyPressEvent(event);
 }
 
 }  // namespace px

@@ -9,6 +9,8 @@ namespace px {
 
 // The glossary's lines in print order; an empty line is a Print with no text.
 extern const std::array<const char*, 26> kGlossaryLines;
+// The glossary as it reads, one line a line, as a screen reader reads it and Ctrl+C copies it.
+QString glossaryText();
 
 class Form17 : public Screen {
     Q_OBJECT
@@ -20,6 +22,8 @@ public:
 protected:
     // Prints the whole list from the top-left corner of the client area.
     void Form_Paint() override;
+    // Ctrl+C copies the glossary's text.
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 }  // namespace px

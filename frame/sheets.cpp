@@ -7,6 +7,8 @@
 #include <QSvgRenderer>
 #include <cmath>
 
+#include "accessibility.h"
+
 namespace px {
 
 // clang-format off
@@ -165,7 +167,10 @@ void Form18::Command_Click(const Sheet& sheet) { screens::show(QString::fromUtf8
 AlgorithmSheet::AlgorithmSheet(const Sheet& sheet)
     : Screen(QString::fromUtf8(sheet.form), QString::fromUtf8(sheet.caption)), sheet_(sheet) {
     if (sheet.page != nullptr) renderer_ = new QSvgRenderer(QString::fromUtf8(sheet.page));
+    // The page reads as its text, named by its heading, its first line.
     setAccessibleDescription(pageText());
+    if (sheet.text[0] != '\0')
+        showsText(this, pageText().section(QLatin1Char('\n'), 0, 0), [this] { return pageText(); });
     // No control takes the focus, so the window itself takes the keys (Ctrl+C).
     setFocusPolicy(Qt::StrongFocus);
 }

@@ -4,12 +4,17 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QListWidget>
+#include <QMenu>
 #include <string>
 #include <vector>
 
 #include "accessibility.h"
+#include "glossary.h"
 #include "graph_frame.h"
 #include "gui_support.h"
 #include "legend_entry.h"
@@ -77,7 +82,11 @@ INSTANTIATE_TEST_SUITE_P(
                     Named{"Form2.Text1", QAccessible::EditableText, "Freq. KHz"},
                     Named{"Form2.Combo1", QAccessible::ComboBox, "Stato del mare"},
                     Named{"Form2.Label3", QAccessible::StaticText, "(NL) in dB/micro Pa/Hz* ="},
-                    Named{"Form2.Picture1", QAccessible::Graphic, "Immagine"},
+                    Named{"Form2.Picture1", QAccessible::Graphic, "Logo di PELAGONIX"},
+                    Named{"Form12.Picture1", QAccessible::Graphic, "Logo di PELAGONIX"},
+                    Named{"Form13.Picture2", QAccessible::Graphic, "Logo di PELAGONIX"},
+                    Named{"Form18.Picture2", QAccessible::Graphic, "Logo di PELAGONIX"},
+                    Named{"Form12.List1", QAccessible::List, "SELEZIONE ALGORITMI PER SISTEMI DIGITALI"},
                     Named{"Form8.Text1", QAccessible::EditableText, "Profondità (h) metri"},
                     Named{"Form8.Text2", QAccessible::EditableText, "Angolo di depressione (b) gradi"},
                     Named{"Form16.Text1", QAccessible::EditableText, "Ftx(Hz)"},
@@ -390,6 +399,172 @@ TEST_F(ScreenTest, TheFocusedControlIsFramed) {
     }
 }
 
+// ---- Text pages, the process list, the shortcuts -------------------------------------------------------------
+
+// The sheets and the glossary read as their text: the window's description and a document under the window.
+TEST_F(ScreenTest, TheSheetsAndTheGlossaryReadTheirText) {
+    for (const char* screen : {"Form17", "Form19", "Form20", "Form21", "Form23", "Form24", "Form25", "Form26",
+                               "Form27", "Form28", "Form29"}) {
+        SCOPED_TRACE(screen);
+        ASSERT_TRUE(ui.show(screen));
+        QAccessibleInterface* window = iface(screen);
+        const QString text = window->text(QAccessible::Description);
+        EXPECT_GT(text.count(QLatin1Char('\n')), 4);
+        QAccessibleInterface* page = nullptr;
+        for (int k = 0; k < window->childCount(); ++k)
+            if (window->child(k)->role() == QAccessible::Document) page = window->child(k);
+        ASSERT_NE(page, nullptr);
+        EXPECT_EQ(window->indexOfChild(page), window->childCount() - 1);
+        EXPECT_FALSE(name(page).empty());
+        ASSERT_NE(page->textInterface(), nullptr);
+        EXPECT_EQ(page->textInterface()->text(0, page->textInterface()->characterCount()), text);
+        for (int k = 0; k < window->childCount(); ++k)
+            EXPECT_NE(window->child(k)->role(), QAccessible::Chart);
+        ui.close(screen);
+    }
+    ASSERT_TRUE(ui.show("Form17"));
+    const QString glossary = iface("Form17")->text(QAccessible::Description);
+    EXPECT_TRUE(
+        glossary.startsWith(QStringLiteral("NL = livello spettrale di rumore generato dal mare: espresso "
+                                           "in dB/microPa/√Hz\nSS = stato del mare")))
+        << glossary.toStdString();
+    EXPECT_TRUE(glossary.contains(QStringLiteral("in dB/microPa/√Hz ad 1 m.\n"))) << glossary.toStdString();
+    // The sheet without a page has nothing to read.
+    ASSERT_TRUE(ui.show("Form22"));
+    for (int k = 0; k < iface("Form22")->childCount(); ++k)
+        EXPECT_NE(iface("Form22")->child(k)->role(), QAccessible::Document);
+}
+
+// The item selected in the process list's own list is the process shown, however it was chosen, and only that.
+TEST_F(ScreenTest, TheProcessListSelectsItsChoice) {
+    if (!px::screens::known("Form12")) GTEST_SKIP() << "no workbench in this build";
+    ASSERT_TRUE(ui.show("Form12"));
+    auto* box = qobject_cast<QComboBox*>(widget("Form12.Combo1"));
+    QAccessibleInterface* list = iface("Form12.Combo1")->child(0);
+    ASSERT_NE(list, nullptr);
+    auto selected = [&] {
+        std::vector<std::string> out;
+        for (int k = 0; k < list->childCount(); ++k)
+            if (list->child(k)->state().selected) out.push_back(name(list->child(k)));
+        return out;
+    };
+    EXPECT_TRUE(selected().empty());
+    for (int i = 0; i < 3; ++i)
+        ASSERT_TRUE(ui.key("Form12.Combo1", "Down"));
+    EXPECT_EQ(selected(), std::vector<std::string>{ui.text("Form12.Combo1")});
+    // A choice through the bus, then the keys again.
+    QAccessibleInterface* item = nullptr;
+    for (int k = 0; k < list->childCount(); ++k)
+        if (name(list->child(k)) == "ALGORITMI SISTEMI DIG.") item = list->child(k);
+    ASSERT_NE(item, nullptr);
+    item->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    px::Scenario::settle();
+    EXPECT_EQ(selected(), std::vector<std::string>{"ALGORITMI SISTEMI DIG."});
+    ASSERT_TRUE(ui.key("Form12.Combo1", "Up"));
+    EXPECT_EQ(selected(), std::vector<std::string>{ui.text("Form12.Combo1")});
+    // The open list moved and closed without a pick.
+    box->showPopup();
+    px::Scenario::settle();
+    box->view()->setCurrentIndex(box->model()->index(0, 0));
+    box->hidePopup();
+    px::Scenario::settle();
+    EXPECT_EQ(selected(), std::vector<std::string>{ui.text("Form12.Combo1")});
+}
+
+// The keys pass over "CORR.PANORAMICA" without opening the sea-noise calculator; Enter on it, or a pick, opens it.
+TEST_F(ScreenTest, PassingOverThePanoramaOpensNoWindow) {
+    if (!px::screens::known("Form12")) GTEST_SKIP() << "no workbench in this build";
+    ASSERT_TRUE(ui.show("Form12"));
+    for (int i = 0; i < 12 && ui.text("Form12.Combo1") != "CORR.PANORAMICA"; ++i)
+        ASSERT_TRUE(ui.key("Form12.Combo1", "Down"));
+    ASSERT_EQ(ui.text("Form12.Combo1"), "CORR.PANORAMICA");
+    EXPECT_EQ(px::screens::find("Form2"), nullptr);
+    EXPECT_EQ(QApplication::focusWidget(), widget("Form12.Combo1"));
+    ASSERT_TRUE(ui.key("Form12.Combo1", "Down"));
+    ASSERT_TRUE(ui.key("Form12.Combo1", "Up"));
+    EXPECT_EQ(px::screens::find("Form2"), nullptr);
+    ASSERT_TRUE(ui.key("Form12.Combo1", "Enter"));
+    EXPECT_NE(px::screens::find("Form2"), nullptr);
+    ui.close("Form2");
+    ASSERT_TRUE(ui.key("Form12.Combo1", "Down"));
+    ASSERT_TRUE(ui.pick("Form12.Combo1", "CORR.PANORAMICA"));
+    EXPECT_NE(px::screens::find("Form2"), nullptr);
+}
+
+// The algorithm list marks no algorithm when it takes the focus; the first Down picks the first one.
+TEST_F(ScreenTest, TheAlgorithmListStartsWithNoneCurrent) {
+    if (!px::screens::known("Form12")) GTEST_SKIP() << "no workbench in this build";
+    ASSERT_TRUE(ui.show("Form12"));
+    ASSERT_TRUE(ui.pick("Form12.Combo1", "ALGORITMI SISTEMI DIG."));
+    auto* list = qobject_cast<QListWidget*>(widget("Form12.List1"));
+    list->setFocus(Qt::TabFocusReason);
+    px::Scenario::settle();
+    EXPECT_FALSE(list->currentIndex().isValid());
+    EXPECT_EQ(ui.text("Form12.List1"), "");
+    ASSERT_TRUE(ui.key("Form12.List1", "Down"));
+    EXPECT_EQ(ui.text("Form12.List1"), "Si/Ni(dB) = f[Sux(Vcc.);Ving.(Veff)]");
+    EXPECT_TRUE(list->currentItem()->isSelected());
+    // The worked example names no control.
+    EXPECT_TRUE(iface("Form12.Label2")->relations(QAccessible::Labelled).isEmpty());
+}
+
+// The workbench's fields read their current captions; a caption left blank is not read, and its field is still
+// named.
+TEST_F(ScreenTest, WorkbenchFieldsReadTheirCurrentCaptions) {
+    if (!px::screens::known("Form12")) GTEST_SKIP() << "no workbench in this build";
+    ASSERT_TRUE(ui.show("Form12"));
+    EXPECT_EQ(name(iface("Form12.txtdigits1")), "Dato1");
+    ASSERT_TRUE(ui.pick("Form12.Combo1", "ANAL. C = f(F1,F2,tc)"));
+    EXPECT_EQ(name(iface("Form12.txtdigits1")), "F1 (Hz)");
+    EXPECT_EQ(name(iface("Form12.txtdigits4")), "tc (microS.)");
+    EXPECT_FALSE(name(iface("Form12.txtdigits5")).empty());
+    QAccessibleInterface* frame = iface("Form12.Frame1");
+    for (int k = 0; k < frame->childCount(); ++k)
+        EXPECT_FALSE(frame->child(k)->role() == QAccessible::StaticText && name(frame->child(k)).empty());
+    EXPECT_EQ(frame->indexOfChild(iface("Form12.Label6")), -1);
+    for (const auto& [other, relation] : iface("Form12.txtdigits5")->relations(QAccessible::Label))
+        EXPECT_NE(other, iface("Form12.Label6"));
+}
+
+// In a numeric field the shortcuts work: Ctrl+A and Ctrl+C copy the text, Ctrl+X cuts it, Ctrl+V pastes (without
+// the key filter), Ctrl+Z undoes.
+TEST_F(ScreenTest, ShortcutsWorkInNumericFields) {
+    ASSERT_TRUE(ui.show("Form2"));
+    retype("Form2.Text1", "12.5");
+    QGuiApplication::clipboard()->setText(QStringLiteral("prima"));
+    ASSERT_TRUE(ui.key("Form2.Text1", "Ctrl+A"));
+    ASSERT_TRUE(ui.key("Form2.Text1", "Ctrl+C"));
+    EXPECT_EQ(ui.clipboard(), "12.5");
+    EXPECT_EQ(ui.text("Form2.Text1"), "12.5");
+    ASSERT_TRUE(ui.key("Form2.Text1", "Ctrl+X"));
+    EXPECT_EQ(ui.text("Form2.Text1"), "");
+    ASSERT_TRUE(ui.key("Form2.Text1", "Ctrl+Z"));
+    EXPECT_EQ(ui.text("Form2.Text1"), "12.5");
+    QGuiApplication::clipboard()->setText(QStringLiteral("3,5"));
+    ASSERT_TRUE(ui.key("Form2.Text1", "Ctrl+A"));
+    ASSERT_TRUE(ui.key("Form2.Text1", "Ctrl+V"));
+    EXPECT_EQ(ui.text("Form2.Text1"), "3,5");
+    // Typed, the same letters are still refused.
+    retype("Form2.Text1", "1");
+    ASSERT_TRUE(ui.type("Form2.Text1", "acvxz"));
+    EXPECT_EQ(ui.text("Form2.Text1"), "1");
+    if (!px::screens::known("Form12")) return;
+    ASSERT_TRUE(ui.show("Form12"));
+    ASSERT_TRUE(ui.key("Form12.txtdigits1", "Ctrl+V"));
+    EXPECT_EQ(ui.text("Form12.txtdigits1"), "3,5");
+}
+
+// The toolkit's own texts are Italian: the field's context menu offers "Incolla", not "Paste".
+TEST_F(ScreenTest, TheToolkitSpeaksItalian) {
+    ASSERT_TRUE(ui.show("Form2"));
+    auto* field = qobject_cast<QLineEdit*>(widget("Form2.Text1"));
+    std::unique_ptr<QMenu> menu(field->createStandardContextMenu());
+    QStringList entries;
+    for (QAction* a : menu->actions())
+        entries << a->text().remove(QLatin1Char('&')).section(QLatin1Char('\t'), 0, 0);
+    EXPECT_TRUE(entries.contains(QStringLiteral("Incolla"))) << entries.join(QLatin1Char('|')).toStdString();
+    EXPECT_FALSE(entries.contains(QStringLiteral("Paste")));
+}
 }  // namespace
 
 namespace {

@@ -326,6 +326,27 @@ TEST_F(ScreenTest, EachSheetReadsAsItsPageAndCtrlCCopiesIt) {
     }
 }
 
+// Ctrl+C copies the glossary as it reads, one line a line, the root sign written out.
+TEST_F(ScreenTest, CtrlCCopiesTheGlossary) {
+    ASSERT_TRUE(ui.show("Form17"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("prima"));
+    pressCopy(px::screens::find("Form17"));
+    const QStringList lines = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 26);
+    for (int i = 0; i < 26; ++i) {
+        SCOPED_TRACE(i);
+        if (kGlossary[i] == nullptr) {
+            EXPECT_TRUE(lines[i].isEmpty());
+        } else if (i != 0 && i != 2) {
+            EXPECT_EQ(lines[i], QString::fromUtf8(kGlossary[i]).trimmed());
+        }
+    }
+    EXPECT_EQ(lines[0], QStringLiteral("NL = livello spettrale di rumore generato dal mare: espresso in "
+                                       "dB/microPa/√Hz"));
+    EXPECT_EQ(lines[2], QStringLiteral("SL = livello spettrale di rumore emesso da una sorgente acustica: in "
+                                       "dB/microPa/√Hz ad 1 m."));
+}
+
 TEST_F(ScreenTest, CtrlCOnTheEmptySheetLeavesTheClipboardAlone) {
     ASSERT_TRUE(ui.show("Form22"));
     QGuiApplication::clipboard()->setText(QStringLiteral("prima"));
