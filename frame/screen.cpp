@@ -68,6 +68,7 @@ Screen::~Screen() {
     // under keys of each palette: pictures of a closed window that no window will ask for again.  They go with
     // the window (the open ones draw theirs afresh, in microseconds, at their next paint), and what the window
     // held is freed once its destruction is over: the kept memory is held to its ceiling then.
+    if (QCoreApplication::instance() == nullptr) return;
     QTimer::singleShot(0, [] {
         QPixmapCache::clear();
         memory::settle();
