@@ -19,7 +19,7 @@ void sweep(double U, Step&& step) {
     const Num by = end / Num(10000);
     if (by.value() < 0) {
         // A negative full scale: the count of steps grows as U shrinks towards 0.
-        if ((1e-7 - U) / -by.value() > kMaxSweepSteps) throw Fault(FaultKind::Overflow);
+        if ((1e-7 - U) / -by.value() > kMaxSweepSteps) throw Fault(FaultKind::Overflow, kFullScaleTooSmall);
         for (Num t = 1e-7; t >= end; t = t + by)
             if (!step(t)) return;
     } else {

@@ -18,8 +18,9 @@ using PointSink = std::function<void(float x, float y)>;
 
 // The longest sweep a curve takes: ten times the ordinary 10 000 steps.  Only a negative full scale much smaller
 // than the counter's first value, 1e-7, asks for more; such a sweep is refused with an overflow fault before its
-// first point instead of running for hours.
+// first point instead of running for hours, its message naming the cause.
 inline constexpr double kMaxSweepSteps = 100000;
+inline constexpr const char* kFullScaleTooSmall = "Fondo scala troppo piccolo";
 
 // 1 "ANAL. C = f(F,tc)": sin(x)/x of the delay.
 void analFtc(const WorkingValues& wv, const PointSink& sink);

@@ -139,6 +139,16 @@ std::optional<KeyPress> keyNamed(std::string name) {
     return k;
 }
 
+// Makes a screen's window the active one, as a user's click on it does, so that the keys sent to it reach its
+// window shortcuts (Ctrl+C of a report) whichever screen was active before.
+void activate(QWidget* window) {
+    if (QApplication::activeWindow() == window) return;
+    window->activateWindow();
+    QCoreApplication::processEvents();
+    // A platform without a window manager may leave the request unanswered: the application takes it as done.
+    if (QApplication::activeWindow() != window) QApplication::setActiveWindow(window);
+}
+
 // Where typed keys go: an editable choice box takes them in its edit line.
 QWidget* keyTarget(QWidget* w) {
     if (auto* combo = qobject_cast<QComboBox*>(w); combo != nullptr && combo->lineEdit() != nullptr)
@@ -246,6 +256,7 @@ bool Scenario::key(const std::string& target, const std::string& name) {
     if (w == nullptr) return false;
     const auto k = keyNamed(name);
     if (!k) return fail("unknown key: " + name);
+    activate(w->window());
     if (target.find('.') != std::string::npos) w->setFocus(Qt::OtherFocusReason);
     sendKey(keyTarget(w), k->key, k->text, k->modifiers);
     return finish();

@@ -12,11 +12,14 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QSvgRenderer>
+#include <QTimer>
+#include <QValidator>
 #include <algorithm>
 #include <cmath>
 #include <map>
 #include <tuple>
 
+#include "fault.h"
 #include "numbers.h"
 
 namespace px {
@@ -178,12 +181,46 @@ void Label::mouseReleaseEvent(QMouseEvent* event) {
 
 // ---- NumericField ---------------------------------------------------------------------------------------------
 
+namespace {
+// The longest text a field of no length of its own holds.
+constexpr int kLongestText = 32767;
+
+// Refuses an edit that would make the text longer than the field holds: the field keeps its text and the user
+// reads why, once for each refused edit.  The field's own limit is set one character beyond, so that an edit
+// too long reaches this check rather than being cut short without a word.
+class LengthCheck : public QValidator {
+public:
+    LengthCheck(QObject* parent, int longest) : QValidator(parent), longest_(longest) {}
+    State validate(QString& text, int&) const override {
+        if (text.size() <= longest_) return Acceptable;
+        if (!pending_) {
+            // Reported once the edit is over, not from inside it.
+            pending_ = true;
+            QTimer::singleShot(0, this, [this] {
+                pending_ = false;
+                faultReporter().report(Fault(FaultKind::Overflow, "Testo troppo lungo"));
+            });
+        }
+        return Invalid;
+    }
+
+private:
+    int longest_;
+    mutable bool pending_ = false;
+};
+}  // namespace
+
 NumericField::NumericField(QWidget* parent, const QString& name, const QString& initial, Rect where, FontSpec font,
                            std::string_view alphabet, int maxLength)
     : QLineEdit(parent), alphabet_(alphabet) {
     place(this, name, where);
     setFont(qtFont(font));
-    if (maxLength > 0) setMaxLength(maxLength);
+    if (maxLength > 0) {
+        setMaxLength(maxLength);
+    } else {
+        setMaxLength(kLongestText + 1);
+        setValidator(new LengthCheck(this, kLongestText));
+    }
     setText(initial);
     setAccessibleName(name);
 }

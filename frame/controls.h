@@ -156,7 +156,8 @@ private:
 };
 
 // A single-line numeric field: each typed character passes the key filter of its alphabet; Delete, arrows, Home
-// and End edit and move as usual; pasted text is not filtered.
+// and End edit and move as usual; pasted text is not filtered.  A field of no length of its own holds 32 767
+// characters: a longer paste is refused whole, the field unchanged, with the fault "Testo troppo lungo".
 class NumericField : public QLineEdit, public Control {
     Q_OBJECT
 public:

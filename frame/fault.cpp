@@ -5,7 +5,7 @@
 
 namespace px {
 
-const char* Fault::what() const noexcept { return faultMessage(kind_); }
+const char* Fault::what() const noexcept { return message_ != nullptr ? message_ : faultMessage(kind_); }
 
 const char* faultMessage(FaultKind kind) noexcept {
     switch (kind) {

@@ -24,12 +24,16 @@ enum class FaultKind {
 class Fault : public std::exception {
 public:
     explicit Fault(FaultKind kind) : kind_(kind) {}
+    // A fault of a kind whose cause a subsystem knows better than the kind's name says: the user reads `message`
+    // ("Fondo scala troppo piccolo" for an overflowing sweep).  The message is a text of static storage, a literal.
+    Fault(FaultKind kind, const char* message) : kind_(kind), message_(message) {}
     FaultKind kind() const noexcept { return kind_; }
     // The Italian message the user reads, e.g. "Divisione per zero".
     const char* what() const noexcept override;
 
 private:
     FaultKind kind_;
+    const char* message_ = nullptr;
 };
 
 // The Italian name of a fault kind, as the message box shows it.

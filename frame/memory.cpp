@@ -1,7 +1,11 @@
 #include "memory.h"
 
+#include <algorithm>
+#include <atomic>
+#include <climits>
 #include <cstdint>
 #include <cstdlib>
+#include <new>
 #include <system_error>
 #include <thread>
 
@@ -20,12 +24,19 @@
 
 namespace px::memory {
 
+namespace {
+// The most freed memory the process keeps: 0 while it keeps none beyond the C library's own habits.
+std::atomic<std::size_t> gCeiling{0};
+}  // namespace
+
 void keepMapped(std::size_t ahead) {
 #if defined(__GLIBC__) && !defined(PX_SANITIZED)
-    // Blocks up to 32 MB (a graph's list, a window's image) come from the heap, and up to 256 MB of freed heap
-    // stay with the process: a screen opened again, or the next "Calcolo", takes pages already touched.
+    // Blocks up to 32 MB (a graph's list, a window's image) come from the heap, and freed heap up to the ceiling
+    // stays with the process: a screen opened again, or the next "Calcolo", takes pages already touched.
+    const std::size_t ceiling = std::max(kLeastCeiling, ahead);
+    gCeiling = ceiling;
     mallopt(M_MMAP_THRESHOLD, 32 << 20);
-    mallopt(M_TRIM_THRESHOLD, 256 << 20);
+    mallopt(M_TRIM_THRESHOLD, static_cast<int>(std::min<std::size_t>(ceiling, INT_MAX)));
     if (ahead == 0) return;
     auto* block = static_cast<char*>(std::malloc(ahead));
     if (block == nullptr) return;
@@ -47,6 +58,40 @@ void keepMapped(std::size_t ahead) {
 #else
     (void)ahead;
 #endif
+}
+
+void settle() {
+#if defined(__GLIBC__) && !defined(PX_SANITIZED)
+    const std::size_t ceiling = gCeiling;
+    if (ceiling == 0) return;
+    // Beyond the ceiling the freed pages go back to the system, wherever they lie in the heap; the C library
+    // alone returns only those at its top.
+    if (mallinfo2().fordblks > ceiling) malloc_trim(0);
+#endif
+}
+
+std::size_t ceiling() { return gCeiling; }
+
+void* allocate(std::size_t bytes) {
+#if defined(__GLIBC__) && !defined(PX_SANITIZED)
+    if (bytes >= kOwnMapping) {
+        void* block = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        if (block == MAP_FAILED) throw std::bad_alloc();
+        return block;
+    }
+#endif
+    return ::operator new(bytes);
+}
+
+void release(void* block, std::size_t bytes) noexcept {
+    if (block == nullptr) return;
+#if defined(__GLIBC__) && !defined(PX_SANITIZED)
+    if (bytes >= kOwnMapping) {
+        munmap(block, bytes);
+        return;
+    }
+#endif
+    ::operator delete(block, bytes);
 }
 
 }  // namespace px::memory

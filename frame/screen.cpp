@@ -6,12 +6,14 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QScreen>
 #include <QTimer>
 #include <algorithm>
 #include <map>
 
 #include "fault.h"
+#include "memory.h"
 #include "numbers.h"
 
 namespace px {
@@ -62,6 +64,15 @@ struct Screen::Repeat {
 Screen::~Screen() {
     stopRepeating();
     std::erase(openScreens(), this);
+    // Every new window's controls come with palettes of their own, and the style caches their bevels and frames
+    // under keys of each palette: pictures of a closed window that no window will ask for again.  They go with
+    // the window (the open ones draw theirs afresh, in microseconds, at their next paint), and what the window
+    // held is freed once its destruction is over: the kept memory is held to its ceiling then.
+    if (QCoreApplication::instance() == nullptr) return;
+    QTimer::singleShot(0, [] {
+        QPixmapCache::clear();
+        memory::settle();
+    });
 }
 
 void Screen::closeEvent(QCloseEvent* event) {

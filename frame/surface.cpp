@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 #include "controls.h"
@@ -93,7 +94,12 @@ std::span<float> Surface::Points(std::size_t count, std::span<const QRgb> colour
     return {coords_.data() + at, 2 * count};
 }
 
-void Surface::reserve(std::size_t points) { coords_.reserve(coords_.size() + 2 * points); }
+void Surface::reserve(std::size_t points) {
+    // The room grows geometrically: curves drawn one after another on the same frame (a comparison of many runs)
+    // copy the list a logarithmic number of times in all, not once a curve.
+    const std::size_t need = coords_.size() + 2 * points;
+    if (need > coords_.capacity()) coords_.reserve(std::max(need, 2 * coords_.capacity()));
+}
 
 std::vector<Primitive> Surface::primitives() const {
     std::vector<Primitive> all;

@@ -19,6 +19,8 @@
 #include <span>
 #include <vector>
 
+#include "memory.h"
+
 class QPainter;
 
 namespace px {
@@ -76,7 +78,8 @@ public:
     // caller to fill before anything else is drawn or painted.  The coordinates are single precision, as Point
     // stores them.  With no colour, or more than 65 535, nothing is drawn and the span is empty.
     std::span<float> Points(std::size_t count, std::span<const QRgb> colours);
-    // Makes room for that many more points, so that a long curve is not copied as the list grows.
+    // Makes room for that many more points, so that a long curve is not copied as the list grows.  The room grows
+    // at least twofold when it grows, so that many curves drawn in turn cost their points and no copying each.
     void reserve(std::size_t points);
 
     // How many primitives were drawn since the last Clear.
@@ -114,6 +117,7 @@ private:
         std::size_t at;  // the first coordinate in coords_
     };
     // A vector of coordinates that a resize leaves unset: a curve's coordinates are written once, by its maker.
+    // A long list is mapped on its own (memory::allocate), so that its growth leaves no copies in the heap.
     template <class T>
     struct Unset : std::allocator<T> {
         using value_type = T;
@@ -124,6 +128,8 @@ private:
         Unset() = default;
         template <class U>
         Unset(const Unset<U>&) {}
+        T* allocate(std::size_t n) { return static_cast<T*>(memory::allocate(n * sizeof(T))); }
+        void deallocate(T* p, std::size_t n) noexcept { memory::release(p, n * sizeof(T)); }
         template <class U>
         void construct(U* p) {
             ::new (static_cast<void*>(p)) U;

@@ -169,6 +169,29 @@ TEST_F(ScreenTest, PastedTextIsNotFilteredAndReadsLikeTypedText) {
     EXPECT_TRUE(ui.faults().empty());
 }
 
+// A paste longer than a field holds is refused whole with one fault message, never cut short: 32 767 characters
+// pass, one more leaves the field as it was, and the field goes on taking keys and pastes.
+TEST_F(ScreenTest, PasteLongerThanTheFieldHoldsIsRefusedWithAMessage) {
+    ASSERT_TRUE(ui.show("FormT"));
+    const std::string fits = std::string(32766, '0') + "8";
+    ASSERT_TRUE(ui.paste("FormT.Text1", fits));
+    EXPECT_EQ(ui.text("FormT.Text1"), fits);
+    EXPECT_TRUE(ui.faults().empty());
+    for (const std::size_t length : {32768u, 100000u}) {
+        ASSERT_TRUE(ui.paste("FormT.Text1", "4"));
+        ASSERT_TRUE(ui.paste("FormT.Text1", std::string(length - 1, '0') + "3"));
+        EXPECT_EQ(ui.text("FormT.Text1"), "4") << length;
+        EXPECT_EQ(ui.faults(), std::vector<std::string>{"Testo troppo lungo"}) << length;
+    }
+    ASSERT_TRUE(ui.key("FormT.Text1", "End"));
+    ASSERT_TRUE(ui.type("FormT.Text1", "0"));
+    EXPECT_EQ(ui.text("FormT.Text1"), "40");
+    ASSERT_TRUE(ui.paste("FormT.Text1", "2"));
+    ASSERT_TRUE(ui.click("FormT.Command1"));
+    EXPECT_EQ(ui.text("FormT.Label3"), "0.5");
+    EXPECT_TRUE(ui.faults().empty());
+}
+
 // ---- Faults ----------------------------------------------------------------------------------------------------
 
 TEST_F(ScreenTest, FaultStopsTheHandlerAtItsStepAndTheApplicationGoesOn) {

@@ -520,4 +520,21 @@ TEST_F(ReportTest, CopyTakesTheReportOnTheWindowAndNothingOnceItIsCleared) {
     EXPECT_EQ(clipboard(), "kept");
 }
 
+// Ctrl+C sent to the workbench reaches its window shortcut whichever screen was active before, also after the
+// workbench was shown again.
+TEST_F(ReportTest, CtrlCCopiesTheReportAfterAnotherScreenWasActive) {
+    pick("Form12.Combo1", kAlgorithms);
+    pick("Form12.List1", kSux);
+    fill({"10", "0"});
+    validate();
+    compute();
+    QGuiApplication::clipboard()->setText("kept");
+    ASSERT_TRUE(ui.show("Form2"));
+    ASSERT_TRUE(ui.key("Form2.Text1", "Ctrl+C"));
+    ASSERT_TRUE(ui.show("Form12"));
+    ASSERT_TRUE(ui.key("Form12", "Ctrl+C")) << ui.lastError();
+    EXPECT_EQ(ui.clipboard(), " VARIABILI DI INGRESSO:\n Si/Ni(dB)\n\n DATI IN USCITA:\n Sux(Vcc.)=  1.667 \n");
+    ASSERT_TRUE(ui.close("Form2"));
+}
+
 }  // namespace

@@ -490,7 +490,7 @@ TEST_F(WorkbenchTest, TinyNegativeFullScaleIsRefusedInsteadOfSweepingForever) {
     retype(field(3), "");
     ASSERT_TRUE(ui.click("Form12.Command2"));
     ASSERT_TRUE(ui.click("Form12.Command1"));
-    EXPECT_EQ(ui.faults(), std::vector<std::string>{"Overflow"});
+    EXPECT_EQ(ui.faults(), std::vector<std::string>{"Fondo scala troppo piccolo"});
     EXPECT_TRUE(blue().empty());
     // A small negative full scale that a user can type is swept: a little over 10 000 points.
     retype(field(2), "-.0001");
