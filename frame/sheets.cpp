@@ -7,6 +7,8 @@
 #include <QSvgRenderer>
 #include <cmath>
 
+#include "accessibility.h"
+
 namespace px {
 
 // clang-format off
@@ -166,6 +168,11 @@ AlgorithmSheet::AlgorithmSheet(const Sheet& sheet)
     : Screen(QString::fromUtf8(sheet.form), QString::fromUtf8(sheet.caption)), sheet_(sheet) {
     if (sheet.page != nullptr) renderer_ = new QSvgRenderer(QString::fromUtf8(sheet.page));
     setAccessibleDescription(pageText());
+    // A sheet without a page: the window stays empty, and a screen reader hears why.
+    if (sheet.page == nullptr)
+        describeDrawing(this, [] {
+            return QStringLiteral("Per questo foglio non c'è una pagina di formule: la finestra è vuota.");
+        });
     // No control takes the focus, so the window itself takes the keys (Ctrl+C).
     setFocusPolicy(Qt::StrongFocus);
 }
