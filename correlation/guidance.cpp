@@ -278,6 +278,10 @@ void Form12Aftermath::say() {
                       : QStringLiteral("Calcolato con i dati convalidati prima: premere Convalida dati"));
         return;
     }
+    if (p == Form12::DigNoisy && f.wv.K == 0) {
+        f.setHint(QStringLiteral("K vale 0: la curva, moltiplicata per K, resta sull'asse"));
+        return;
+    }
     const int lines = f.reportLineCount();
     if (p == Form12::Blocks && f.blocks.counter == 0 && f.blocks.labelcount == 1 && lines == 0) {
         f.setHint(QStringLiteral("Scrivere n (al più 64) e la coppia 1, poi Convalida dati (o Invio)"));

@@ -656,6 +656,13 @@ TEST_F(WorkbenchTest, EachFieldsToolTipSaysWhatItHoldsAndItsUnit) {
     for (int n = 1; n <= 6; ++n)
         EXPECT_EQ(tip(n), p7[static_cast<std::size_t>(n - 1)]) << n;
     EXPECT_NE(tip(7).find("la curva è moltiplicata per K"), std::string::npos) << tip(7);
+    // Computed with K empty, the curve lies on the axis, and the hint says why.
+    const char* data[6] = {"1000", "3000", "1000", "500", "0", "1"};
+    for (int n = 1; n <= 6; ++n)
+        retype(field(n), data[n - 1]);
+    ASSERT_TRUE(ui.key(field(6), "Enter"));
+    EXPECT_TRUE(ui.faults().empty());
+    EXPECT_EQ(form()->hint().toStdString(), "K vale 0: la curva, moltiplicata per K, resta sull'asse");
     ASSERT_TRUE(ui.pick("Form12.Combo1", P3));
     EXPECT_EQ(tip(4), "Lunghezza d della base, in metri");
     EXPECT_EQ(tip(5), "Non usato da questo processo");
