@@ -52,10 +52,16 @@ void showCycle(Form12& f, const CycleOutput& out) {
 // user has picked another process.
 bool runCycle(Form12& f) {
     if (f.process() != Form12::Simulation) return false;
+    const Form12Quiet quiet(f);
     SimulationState& sim = f.sim;
     if (sim.y0 == 0) sim.y0 = 8000;
-    f.OUTSYNINP();
-    f.calcolo();
+    try {
+        f.OUTSYNINP();
+        f.calcolo();
+    } catch (const Fault&) {
+        f.setHint(QStringLiteral("Simulazione interrotta dall'errore al ciclo %1").arg(sim.cycle + 1));
+        throw;
+    }
     const QColor blue(0, 0, 255);
     for (int k = kFirstMark; k <= kLastMark; ++k) {
         const MarkCentre c = markCentre(sim, k);
@@ -65,8 +71,10 @@ bool runCycle(Form12& f) {
     if (sim.y0 == 0) sim.y0 = 8000;
     // The marks, this cycle's and the last one's, lie in the band of the nine channels.
     const QRect band = twips::toPixels(kBandLeft, 0, kBandWidth, 0);
-    f.update(band.left(), 0, band.width() + 1, f.height());
-    return ++sim.cycle < kSimulationCycles;
+    f.update(band.left() - f.scrollOffset().x(), 0, band.width() + 1, f.height());
+    if (++sim.cycle < kSimulationCycles) return true;
+    f.setHint(QStringLiteral("Simulazione finita: %1 cicli").arg(kSimulationCycles));
+    return false;
 }
 
 }  // namespace
@@ -186,10 +194,14 @@ void Form12::simdpredisp() {
 void Form12::tabella() { buildCoincidenceTable(sim); }
 
 void Form12::prova() {
-    // A second "Calcolo" while the run goes on is ignored.
-    if (repeating()) return;
+    // A second "Calcolo" while the run goes on stops it, as Esc does.
+    if (repeating()) {
+        stopSimulation();
+        return;
+    }
     surface().Clear();
     sim.cycle = 0;
+    setHint(QStringLiteral("Simulazione in corso: Calcolo o Esc la ferma"));
     every(kCycleMs, [this] { return runCycle(*this); });
 }
 

@@ -261,6 +261,7 @@ Form12::Form12()
     captionOf(Combo1, Label7);
     captionOf(List1, Label13);
     describeDrawing(this, [this] { return drawingInWords(); });
+    setUpGuidance();
 }
 
 QString Form12::drawingInWords() const {
@@ -322,10 +323,15 @@ double Form12::value(int n) const { return Val(field(n)->utf8()); }
 
 void Form12::Form_Paint() { drawPlotFrame(); }
 
-// With no report on the window the clipboard keeps what it holds.
+// With no report on the window the clipboard keeps what it holds, and the hint says so.
 void Form12::copyReport() {
     const QString text = report.plainText();
-    if (!text.isEmpty()) QGuiApplication::clipboard()->setText(text);
+    if (text.isEmpty()) {
+        setHint(QStringLiteral("Nessun rapporto da copiare: gli appunti non cambiano"));
+        return;
+    }
+    QGuiApplication::clipboard()->setText(text);
+    setHint(QStringLiteral("Rapporto copiato negli appunti: %1 righe").arg(text.count(QLatin1Char('\n'))));
 }
 
 void Form12::drawPlotFrame() {
@@ -354,6 +360,7 @@ void Form12::Combo1_Click() {
     // Each handler lets the first paint draw the frame before it draws: a window never painted yet would
     // otherwise draw a second frame over what the handler drew.
     ensurePainted();
+    const Form12Aftermath after(*this, 0);
     const Process p = process();
     if (isCurve(p)) {
         setupCurve(p);
@@ -373,6 +380,7 @@ void Form12::Combo1_Click() {
 
 void Form12::Command2_Click() {
     ensurePainted();
+    const Form12Aftermath after(*this, 1);
     const Process p = process();
     if (isCurve(p)) validateCurve(p);
     // The selected algorithm takes its fields over whatever the process.
@@ -383,6 +391,7 @@ void Form12::Command2_Click() {
 
 void Form12::Command1_Click() {
     ensurePainted();
+    const Form12Aftermath after(*this, 2);
     const Process p = process();
     if (isCurve(p)) {
         runCurve(p);
@@ -397,6 +406,7 @@ void Form12::Command1_Click() {
 
 void Form12::List1_Click() {
     ensurePainted();
+    const Form12Aftermath after(*this, 3);
     if (process() != Algorithms) return;
     if (const int a = algorithm(); a >= 0) setupAlgorithm(a);
 }

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <memory>
+#include <utility>
 
 #include "blocks.h"
 #include "chance.h"
@@ -18,6 +19,8 @@
 #include "working_values.h"
 
 class QAction;
+class QScrollBar;
+class QShortcut;
 
 namespace px {
 
@@ -104,6 +107,27 @@ public:
     QAction* copyReportAction = nullptr;
     void copyReport();
 
+    // The hint beside the buttons: what the last step did with the data, which a screen reader hears.  It says
+    // nothing the drawing says, and draws nothing on the drawing.
+    Label* Label16 = nullptr;
+    void setHint(const QString& text);
+    QString hint() const;
+    // Enter in a data field: "Convalida dati", then "Calcolo" (for the number blocks, "Convalida dati" alone).
+    void enterInField();
+    // Esc, or a second "Calcolo": stops the simulation that runs.
+    void stopSimulation();
+
+    // The printed report, when it runs below the top of the controls: it is read in the band above them, which
+    // scrolls over it (the wheel, Page Up and Page Down, Ctrl+Home and Ctrl+End, its scroll bar).  The display
+    // list is the same; only the part of it in view changes.
+    QScrollBar* reportScroll = nullptr;
+    bool reportScrolls() const;
+    // The report's lines in view, from 1: first and last.
+    std::pair<int, int> reportLinesInView() const;
+    int reportLineCount() const;
+    void scrollReport(int pixels);
+    void scrollReportTo(bool end);
+
     // Controls, by their layout names.
     Picture *Picture1, *Image1, *Image2, *Image3;
     Label *Label11, *Label14, *Label10, *Label12, *Label7, *Label2, *Label13, *Label15;
@@ -130,15 +154,60 @@ public:
 
 protected:
     void Form_Paint() override;
+    void paintDrawing(QPainter& painter, QSize size) override;
+    void wheelEvent(QWheelEvent* event) override;
     // The layout helpers, beside the procedure `label` and the accessor `field` of the same names.
     using Screen::field;
     using Screen::label;
 
 private:
+    friend struct Form12Aftermath;
+    friend struct Form12Quiet;
+    // Set up in the constructor: the hint, Enter in the fields, Esc, the tool-tips, the report's view.
+    void setUpGuidance();
+    // After each handler, also one a fault ended: the tool-tips, "Copia rapporto" and the report's view follow
+    // what it did.
+    void afterHandler();
+    void describeFields();
+    void followReport();
+    void fieldEdited();
+
+    int quiet_ = 0;                     // while a procedure writes the fields: no edit of the user's
+    bool edited_ = false;               // data typed since the last "Convalida dati"
+    bool validatedOnce_ = false;        // some data taken over since the window opened
+    QShortcut* copyNothing_ = nullptr;  // Ctrl+C while no report is shown
+
     std::array<NumericField*, 7> fields_{};
     std::array<Label*, 6> captions_{};
     std::unique_ptr<TimeOfDay> clock_;
     std::unique_ptr<Uniform> random_;
+};
+
+// Around each handler of the workbench: the fields it writes are none of the user's edits, and afterwards (also
+// after a fault) the hint, the tool-tips, "Copia rapporto" and the report's view follow what it did.  `pressed`:
+// 0 a pick in the process list, 1 "Convalida dati", 2 "Calcolo", 3 a pick in the algorithm list.
+struct Form12Aftermath {
+    Form12Aftermath(Form12& form, int pressed);
+    ~Form12Aftermath();
+    Form12Aftermath(const Form12Aftermath&) = delete;
+    Form12Aftermath& operator=(const Form12Aftermath&) = delete;
+
+private:
+    void say();
+    Form12& f;
+    int pressed;
+    bool wasRunning;
+};
+
+// While a procedure outside a handler (a cycle of the simulation) writes the fields.
+struct Form12Quiet {
+    explicit Form12Quiet(Form12& form);
+    ~Form12Quiet();
+    Form12Quiet(const Form12Quiet&) = delete;
+    Form12Quiet& operator=(const Form12Quiet&) = delete;
+
+private:
+    Form12& f;
 };
 
 }  // namespace px

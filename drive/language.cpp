@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 
 #include "scenario.h"
 
@@ -84,6 +85,14 @@ std::string Interpreter::execute(const std::string& line) {
     if (cmd == "paste" && need(2)) return done(ui.paste(arg(1), arg(2)));
     if (cmd == "pick" && need(2)) return done(ui.pick(arg(1), arg(2)));
     if (cmd == "click" && need(1)) return done(ui.click(arg(1)));
+    if (cmd == "wheel" && need(1)) {
+        const std::string& n = words.size() > 2 ? arg(2) : std::string("1");
+        char* end = nullptr;
+        const long notches = std::strtol(n.c_str(), &end, 10);
+        if (end == n.c_str() || *end != '\0' || notches < -1000 || notches > 1000)
+            return error("not a number of notches: " + n);
+        return done(ui.wheel(arg(1), static_cast<int>(notches)));
+    }
     if (cmd == "shot" && need(2)) return done(ui.shot(arg(1), arg(2)));
     if (cmd == "get" && need(1)) {
         const auto r = ui.get(arg(1));

@@ -1,7 +1,8 @@
 // The driver's command language: one command a line, answered with one JSON line.
 //
 //   show SCREEN | close SCREEN | type TARGET "chars" | key TARGET NAME | paste TARGET "text" | pick TARGET "entry"
-//   click TARGET | get TARGET | screens | drawing SCREEN [FILE] | shot SCREEN FILE | faults | clipboard
+//   click TARGET | wheel TARGET [NOTCHES] | get TARGET | screens | drawing SCREEN [FILE] | shot SCREEN FILE
+//   faults | clipboard
 //
 // A target is SCREEN or SCREEN.CONTROL; blank lines and lines starting with # are skipped.
 #pragma once

@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QTimer>
+#include <QWheelEvent>
 #include <cctype>
 #include <cstdio>
 #include <fstream>
@@ -57,6 +58,9 @@ constexpr KeyName kKeys[] = {
     {"Enter", Qt::Key_Return, "\r"},
     {"Space", Qt::Key_Space, " "},
     {"Tab", Qt::Key_Tab, "\t"},
+    {"PageUp", Qt::Key_PageUp, ""},
+    {"PageDown", Qt::Key_PageDown, ""},
+    {"Escape", Qt::Key_Escape, "\x1b"},
 };
 
 Qt::Key keyOf(char32_t c) {
@@ -314,6 +318,21 @@ bool Scenario::click(const std::string& target) {
     QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
     // The press may have closed the screen; the release goes only to a widget that still exists.
     if (screenOf(target.substr(0, target.find('.'))) != nullptr) QCoreApplication::sendEvent(w, &release);
+    return finish();
+}
+
+bool Scenario::wheel(const std::string& target, int notches) {
+    QWidget* w = resolve(target, false);
+    if (w == nullptr) return false;
+    const QPointF at(w->width() / 2.0, w->height() / 2.0);
+    // As from the mouse: a control that leaves the wheel passes it on to the one around it.
+    for (QWidget* to = w; to != nullptr; to = to->isWindow() ? nullptr : to->parentWidget()) {
+        const QPointF there = to->mapFromGlobal(w->mapToGlobal(at));
+        QWheelEvent turn(there, w->mapToGlobal(at), QPoint(), QPoint(0, -120 * notches), Qt::NoButton,
+                         Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(to, &turn);
+        if (turn.isAccepted()) break;
+    }
     return finish();
 }
 

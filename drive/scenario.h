@@ -48,6 +48,9 @@ public:
     bool paste(const std::string& target, const std::string& text);
     bool pick(const std::string& target, const std::string& entry);
     bool click(const std::string& target);
+    // The mouse wheel turned over a control or a screen by whole notches: positive towards the user (the view
+    // moves down), negative away.
+    bool wheel(const std::string& target, int notches);
     std::optional<Reading> get(const std::string& target);
     // The text of a control; "<no such control>" for an unknown one, so that a failed lookup never passes a test.
     std::string text(const std::string& target);

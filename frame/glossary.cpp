@@ -1,6 +1,7 @@
 #include "glossary.h"
 
 #include <QClipboard>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QRegularExpression>
@@ -42,8 +43,14 @@ const std::array<const char*, 26> kGlossaryLines = {
 
 Form17::Form17()
     : Screen(QStringLiteral("Form17"), QStringLiteral("Glossario dei termini impiegati in PELAGONIX"), sans(10.8)) {
-    // The root sign of "Hz", 47 x 33 pixels at the layout's scale.
-    Image2 = picture("Image2", ":/sqrt_hz.svg", {10080, 480, 564, 396});
+    // The root sign of "Hz" stands after "dB/microPa/" of the first line, in the blanks left for it there, as
+    // tall as a line and in the shape of its 47 x 33 pixels.  (The layout's box, at 10080, 480, was placed for
+    // the widths of the original face; with any other face it falls beside the third line's "ad 1 m.".)
+    const QFontMetricsF metrics(surface().font());
+    const QString first = QString::fromUtf8(kGlossaryLines[0]);
+    const double left = metrics.horizontalAdvance(first.left(first.indexOf(QLatin1String("microPa/")) + 8));
+    const double line = metrics.height() / twips::scale();
+    Image2 = picture("Image2", ":/sqrt_hz.svg", {left / twips::scale(), 0, line * 47.0 / 33.0, line});
     Image2->setAccessibleName(QStringLiteral("radice quadrata di Hz"));
     // The printed text is no control: a screen reader reads it as the window's text, and Ctrl+C copies it.
     setAccessibleDescription(glossaryText());

@@ -1,5 +1,6 @@
 #include "screen.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -8,7 +9,10 @@
 #include <QPainter>
 #include <QPixmapCache>
 #include <QScreen>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTimer>
+#include <QWheelEvent>
 #include <algorithm>
 #include <map>
 
@@ -51,6 +55,110 @@ Screen::Screen(const QString& name, const QString& caption, FontSpec font)
     surface_.setBackground(colour::buttonFace());
     resize(twips::toPixels(kRestoredWidth), twips::toPixels(kRestoredHeight));
     openScreens().push_back(this);
+    // A control that takes the focus outside the part of the layout in view is brought into it.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now != nullptr && now != this && now->window() == this) bringIntoView(now);
+    });
+}
+
+QSize Screen::layoutSize() const {
+    QRect all;
+    for (QObject* o : children()) {
+        auto* w = qobject_cast<QWidget*>(o);
+        if (w == nullptr || w->isWindow() || w == hbar_ || w == vbar_ || dynamic_cast<Control*>(w) == nullptr)
+            continue;
+        all |= w->geometry().translated(offset_);
+    }
+    return QSize(std::max(0, all.right() + 1), std::max(0, all.bottom() + 1));
+}
+
+void Screen::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    placeScrollBars();
+}
+
+void Screen::placeScrollBars() {
+    const QSize layout = layoutSize();
+    if (hbar_ == nullptr) {
+        if (layout.width() <= width() && layout.height() <= height()) return;
+        // The window's own scroll bars, made the first time the window is smaller than its layout; they are no
+        // control of the layout.
+        hbar_ = new QScrollBar(Qt::Horizontal, this);
+        vbar_ = new QScrollBar(Qt::Vertical, this);
+        hbar_->setAccessibleName(QStringLiteral("Scorrimento orizzontale della finestra"));
+        vbar_->setAccessibleName(QStringLiteral("Scorrimento verticale della finestra"));
+        for (QScrollBar* bar : {hbar_, vbar_}) {
+            bar->setFocusPolicy(Qt::NoFocus);
+            bar->hide();
+            connect(bar, &QScrollBar::valueChanged, this,
+                    [this] { scrollTo(QPoint(hbar_->value(), vbar_->value())); });
+        }
+    }
+    const int extent = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    // A bar takes room from the other direction: one bar can make the other needed.
+    bool wide = layout.width() > width();
+    bool tall = layout.height() > height();
+    for (int i = 0; i < 2; ++i) {
+        wide = layout.width() > width() - (tall ? extent : 0);
+        tall = layout.height() > height() - (wide ? extent : 0);
+    }
+    const int viewWidth = width() - (tall ? extent : 0);
+    const int viewHeight = height() - (wide ? extent : 0);
+    hbar_->setVisible(wide);
+    vbar_->setVisible(tall);
+    hbar_->setRange(0, wide ? layout.width() - viewWidth : 0);
+    vbar_->setRange(0, tall ? layout.height() - viewHeight : 0);
+    hbar_->setPageStep(std::max(1, viewWidth));
+    vbar_->setPageStep(std::max(1, viewHeight));
+    hbar_->setSingleStep(twips::toPixels(240));
+    vbar_->setSingleStep(twips::toPixels(240));
+    hbar_->setGeometry(0, height() - extent, viewWidth, extent);
+    vbar_->setGeometry(width() - extent, 0, extent, viewHeight);
+    hbar_->raise();
+    vbar_->raise();
+    // The ranges may have shrunk: the offset follows the bars' values.
+    scrollTo(QPoint(hbar_->value(), vbar_->value()));
+}
+
+void Screen::scrollTo(QPoint offset) {
+    if (hbar_ == nullptr) return;
+    offset.setX(std::clamp(offset.x(), 0, hbar_->isHidden() ? 0 : hbar_->maximum()));
+    offset.setY(std::clamp(offset.y(), 0, vbar_->isHidden() ? 0 : vbar_->maximum()));
+    if (offset == offset_) return;
+    const QPoint delta = offset_ - offset;
+    offset_ = offset;
+    for (QObject* o : children()) {
+        auto* w = qobject_cast<QWidget*>(o);
+        if (w != nullptr && !w->isWindow() && w != hbar_ && w != vbar_) w->move(w->pos() + delta);
+    }
+    hbar_->setValue(offset.x());
+    vbar_->setValue(offset.y());
+    update();
+}
+
+void Screen::bringIntoView(QWidget* control) {
+    if (hbar_ == nullptr || (hbar_->isHidden() && vbar_->isHidden())) return;
+    const QRect r(control->mapTo(this, QPoint(0, 0)), control->size());
+    const int viewWidth = vbar_->isHidden() ? width() : vbar_->x();
+    const int viewHeight = hbar_->isHidden() ? height() : hbar_->y();
+    QPoint to = offset_;
+    if (r.right() >= viewWidth) to.rx() += r.right() - viewWidth + 1;
+    if (r.left() < 0) to.rx() += r.left();
+    if (r.bottom() >= viewHeight) to.ry() += r.bottom() - viewHeight + 1;
+    if (r.top() < 0) to.ry() += r.top();
+    scrollTo(to);
+}
+
+void Screen::wheelEvent(QWheelEvent* event) {
+    if (hbar_ == nullptr || (hbar_->isHidden() && vbar_->isHidden())) {
+        QWidget::wheelEvent(event);
+        return;
+    }
+    const QPoint steps = event->angleDelta() / 120;
+    QScrollBar* along = (!vbar_->isHidden() && steps.y() != 0) || hbar_->isHidden() ? vbar_ : hbar_;
+    const int notches = steps.y() != 0 ? steps.y() : steps.x();
+    along->setValue(along->value() - notches * 3 * along->singleStep());
+    event->accept();
 }
 
 struct Screen::Repeat {
@@ -196,8 +304,18 @@ void Screen::ensurePainted() {
 void Screen::paintEvent(QPaintEvent*) {
     ensurePainted();
     QPainter p(this);
-    surface_.paint(p, size(), devicePixelRatioF());
+    if (offset_.isNull()) {
+        paintDrawing(p, size());
+        return;
+    }
+    // Scrolled: the drawing of the whole layout, moved as the controls are.
+    const QSize layout = layoutSize();
+    p.translate(-offset_);
+    paintDrawing(p, QSize(std::max(layout.width(), width() + offset_.x()),
+                          std::max(layout.height(), height() + offset_.y())));
 }
+
+void Screen::paintDrawing(QPainter& painter, QSize size) { surface_.paint(painter, size, devicePixelRatioF()); }
 
 void Screen::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);

@@ -15,6 +15,8 @@
 #include "controls.h"
 #include "surface.h"
 
+class QScrollBar;
+
 namespace px {
 
 class Screen : public QWidget, public Control {
@@ -46,6 +48,14 @@ public:
     void stopRepeating();
     // Runs the repeating step once, now, as its time source would.
     void fireRepeat();
+
+    // A window smaller than its layout scrolls: the controls and the drawing move together under two scroll bars,
+    // by the wheel, the bars, and to bring the control that takes the focus into view.  The offset in pixels of
+    // the layout's top-left corner from the window's (0, 0 while the whole layout is in view).
+    QPoint scrollOffset() const { return offset_; }
+    void scrollTo(QPoint offset);
+    // The layout's size in pixels: every control's place, shown or hidden, from the top-left corner.
+    QSize layoutSize() const;
 
     // The control of that layout name, or nullptr.
     QWidget* control(const QString& name) const;
@@ -85,13 +95,20 @@ protected:
     const FontSpec& screenFont() const { return font_; }
     void setBackground(const QColor& colour);
 
+    // Paints the drawing for a layout of `size` pixels, the painter's origin at the layout's top-left corner.
+    virtual void paintDrawing(QPainter& painter, QSize size);
+
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     struct Repeat;
     void scheduleRepeat();
+    void placeScrollBars();
+    void bringIntoView(QWidget* control);
     bool guarded(const std::function<void()>& handler, bool repaint);
     static std::string_view kCalculatorKeysView();
     QString name_;
@@ -101,6 +118,9 @@ private:
     bool painted_ = false;
     bool painting_ = false;
     std::unique_ptr<Repeat> repeat_;
+    QScrollBar* hbar_ = nullptr;
+    QScrollBar* vbar_ = nullptr;
+    QPoint offset_;
 };
 
 // Work that runs from the event loop a step at a time, after its handler has returned (the workbench's animated

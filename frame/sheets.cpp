@@ -171,6 +171,11 @@ AlgorithmSheet::AlgorithmSheet(const Sheet& sheet)
     setAccessibleDescription(pageText());
     if (sheet.text[0] != '\0')
         showsText(this, pageText().section(QLatin1Char('\n'), 0, 0), [this] { return pageText(); });
+    // A sheet without a page: the window stays empty, and a screen reader hears why.
+    if (sheet.page == nullptr)
+        describeDrawing(this, [] {
+            return QStringLiteral("Per questo foglio non c'è una pagina di formule: la finestra è vuota.");
+        });
     // No control takes the focus, so the window itself takes the keys (Ctrl+C).
     setFocusPolicy(Qt::StrongFocus);
 }

@@ -11,8 +11,10 @@ Form2::Form2() : Screen(QStringLiteral("Form2"), QStringLiteral("Calcolo del rum
     Label5   = label("Label5", "Impostazione dati:", {840, 120, 3135, 495}, sans(13.2));
     Label1   = label("Label1", "Freq. KHz", {480, 960, 1575, 255}, sans(9.6));
     Text1    = field("Text1", "1", {600, 1320, 615, 495}, sans(13.2));
+    Text1->setToolTip(QStringLiteral("Frequenza in kHz"));
     Label2   = label("Label2", "Stato del mare", {2520, 1080, 2295, 255}, sans(9.6));
     Combo1   = choice("Combo1", "SS=0", {"SS=0", "SS=1/2", "SS=1", "SS=2", "SS=4", "SS=6"}, {2640, 1320, 1335, 480}, sans(13.2));
+    Combo1->setToolTip(QStringLiteral("Stato del mare (SS)"));
     Command1 = button("Command1", "Calcolo", {240, 3960, 1455, 720}, sans(9.6));
     Command2 = button("Command2", "Grafici", {240, 5040, 1455, 615}, sans(9.6));
     Label4   = label("Label4", "(NL) in dB/micro Pa/Hz* =", {2880, 4320, 2655, 255}, sans(9.6));

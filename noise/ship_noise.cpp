@@ -12,8 +12,10 @@ Form3::Form3()
     Label5   = label("Label5", "Impostazione dati:", {600, 0, 3135, 495}, sans(13.2));
     Label1   = label("Label1", "Freq. KHz", {480, 840, 1095, 255}, sans(9.6));
     Text1    = field("Text1", "1", {600, 1200, 615, 480}, sans(13.2));
+    Text1->setToolTip(QStringLiteral("Frequenza in kHz"));
     Label2   = label("Label2", "Velocità del C.T.", {2400, 840, 2535, 255}, sans(9.6));
     Combo1   = choice("Combo1", "10 nodi", {"10 nodi", "15 nodi", "20 nodi", "25 nodi"}, {2520, 1200, 1455, 480}, sans(13.2));
+    Combo1->setToolTip(QStringLiteral("Velocità della nave in nodi"));
     Command1 = button("Command1", "Calcolo", {240, 3960, 1455, 720}, sans(9.6));
     Command2 = button("Command2", "Grafici", {240, 5040, 1455, 735}, sans(9.6));
     Label4   = label("Label4", "(SL) in dB/micro Pa/Hz* =", {2760, 4200, 2535, 255}, sans(9.6));

@@ -12,10 +12,13 @@ Form4::Form4()
     Label5   = label("Label5", "Impostazione dati:", {600, 0, 3135, 495}, sans(13.2));
     Label1   = label("Label1", "Freq. KHz", {240, 600, 1575, 495});
     Text1    = field("Text1", "1", {360, 1200, 735, 375}, sans(9.6));
+    Text1->setToolTip(QStringLiteral("Frequenza in kHz"));
     Label6   = label("Label6", "Dist. Km", {2400, 600, 1455, 375});
     Text2    = field("Text2", "1", {2520, 1200, 735, 375}, sans(9.6));
+    Text2->setToolTip(QStringLiteral("Distanza in km"));
     Label2   = label("Label2", "Tipo di propagaz.", {4080, 600, 2535, 495});
     Combo1   = choice("Combo1", "Sferica", {"Sferica", "Sfer/cil"}, {4440, 1200, 1455, 480}, sans(9.6));
+    Combo1->setToolTip(QStringLiteral("Legge di propagazione: sferica o sferico-cilindrica"));
     Label7   = label("Label7", "Attenuazione per un  solo  percorso", {2040, 3240, 4335, 375}, inColour(colour::red));
     Command1 = button("Command1", "Calcolo", {240, 3840, 1455, 720}, sans(9.6));
     Label4   = label("Label4", "TL :      Attenuazione  per divergenza in dB ", {2880, 4080, 2415, 495});

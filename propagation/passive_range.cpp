@@ -25,20 +25,28 @@ Form15::Form15()
     Label16  = label("Label16", "IMPOSTAZIONE DATI:", {1200, 5160, 2055, 255}, sans(9.6));
     Label1   = label("Label1",  "F1(Hz)", {120, 5400, 570, 195});
     Text1    = field("Text1",   "", {840, 5400, 735, 285}, kFieldFont);
+    Text1->setToolTip(QStringLiteral("Estremo inferiore F1 della banda di ricezione, in Hz"));
     Combo1   = choice("Combo1", "Propagazione", {"Sferica", "Sfer.cil."}, {1680, 5400, 1695, 315}, kFieldFont);
+    Combo1->setToolTip(QStringLiteral("Legge di propagazione: sferica o sferico-cilindrica"));
     Label2   = label("Label2",  "F2(Hz)", {120, 5880, 570, 195});
     Text2    = field("Text2",   "", {840, 5880, 735, 285}, kFieldFont);
+    Text2->setToolTip(QStringLiteral("Estremo superiore F2 della banda di ricezione, in Hz"));
     Label3   = label("Label3",  "SL(dB)", {120, 6390, 585, 195});
     Text3    = field("Text3",   "", {840, 6360, 735, 285}, kFieldFont);
+    Text3->setToolTip(QStringLiteral("Livello spettrale SL del rumore emesso dal bersaglio ad 1 m, in dB"));
     Label4   = label("Label4",  "NL(dB)", {120, 6885, 600, 195});
     Text4    = field("Text4",   "", {840, 6840, 735, 285}, kFieldFont);
+    Text4->setToolTip(QStringLiteral("Livello spettrale NL del rumore del mare, in dB"));
     Label5   = label("Label5",  "DI(dB)", {120, 7395, 555, 195});
     Text5    = field("Text5",   "", {840, 7320, 735, 285}, kFieldFont);
+    Text5->setToolTip(QStringLiteral("Indice di direttività DI del ricevitore, in dB"));
     Command1 = button("Command1", "Calcolo", {1800, 7560, 1575, 495}, sans(9.6));
     Label7   = label("Label7",  "RC(Sec.)", {0, 7920, 780, 195});
     Text7    = field("Text7",   "", {840, 7800, 735, 285}, kFieldFont);
+    Text7->setToolTip(QStringLiteral("Costante di tempo RC del rivelatore, in secondi"));
     Label8   = label("Label8",  "d", {480, 8280, 120, 195});
     Text8    = field("Text8",   "", {840, 8280, 735, 285}, kFieldFont);
+    Text8->setToolTip(QStringLiteral("Indice d di scoperta e falso allarme (curve ROC), numero puro"));
     Label13  = label("Label13", "Soluzione numerico iterativa  R (Km) =", {4320, 5400, 3375, 255}, sans(9.6));
     Label12  = result("Label12", {7680, 5280, 855, 495}, sans(13.2));
     // clang-format on

@@ -14,8 +14,10 @@ Form8::Form8()
     Label5   = label("Label5", "Impostazione dati:", {240, 0, 3135, 495}, sans(13.2));
     Label1   = label("Label1", "Profondità  (h)       metri", {120, 600, 1575, 495});
     Text1    = field("Text1", "1", {240, 1200, 855, 465}, sans(13.2));
+    Text1->setToolTip(QStringLiteral("Altezza h dal fondo, in metri"));
     Label6   = label("Label6", "Angolo di depressione  (b)          gradi", {2040, 600, 3135, 495});
     Text2    = field("Text2", "1", {2160, 1200, 735, 375}, sans(13.2));
+    Text2->setToolTip(QStringLiteral("Angolo di depressione b, in gradi (da 5 a 50)"));
     Label2   = label("Label2", "Limiti: da 5° a 50°", {3240, 1200, 1695, 375}, red);
     Picture1 = picture("Picture1", ":/geometry.svg", {2520, 1680, 3615, 2175});
     Command1 = button("Command1", "Calcolo", {120, 3840, 1455, 720}, sans(9.6));

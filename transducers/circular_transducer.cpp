@@ -47,8 +47,10 @@ Form5::Form5()
     Label5   = label("Label5", "Impostazione dati:", {7440, 1200, 2535, 375}, sans(13.2));
     Label1   = label("Label1", "Freq. KHz", {7440, 1800, 1095, 255});
     Text1    = field("Text1", "1", {7560, 2160, 735, 375}, sans(13.2));
+    Text1->setToolTip(QStringLiteral("Frequenza in kHz"));
     Label6   = label("Label6", "Diam. m.", {9120, 1800, 1215, 255});
     Text2    = field("Text2", "1", {9240, 2160, 735, 375}, sans(13.2));
+    Text2->setToolTip(QStringLiteral("Diametro del trasduttore, in metri"));
     Command1 = button("Command1", "Calcolo", {8040, 4080, 1455, 720}, sans(9.6));
     Label2   = label("Label2", "Larghezza completa del lobo", {8760, 5040, 3015, 255}, red);
     Label4   = label("Label4", "Llarghezza del lobo di direttività    a -3dB (in gradi)", {7440, 5400, 3495, 495});

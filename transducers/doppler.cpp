@@ -10,8 +10,10 @@ Form7::Form7() : Screen(QStringLiteral("Form7"), QStringLiteral("Calcolo della f
     Label5   = label("Label5", "Impostazione dati:", {360, 0, 3135, 495}, sans(13.2));
     Label1   = label("Label1", "Ftx   in   KHz", {240, 600, 1455, 255});
     Text1    = field("Text1", "1", {480, 1200, 735, 375}, sans(13.2));
+    Text1->setToolTip(QStringLiteral("Frequenza di emissione Ftx, in kHz"));
     Label6   = label("Label6", "Velocità in nodi", {2280, 600, 2175, 375});
     Text2    = field("Text2", "1", {2640, 1200, 735, 375}, sans(13.2));
+    Text2->setToolTip(QStringLiteral("Velocità del mezzo, in nodi"));
     Command1 = button("Command1", "Calcolo", {120, 3840, 1455, 720}, sans(9.6));
     Label4   = label("Label4", "Frequenza doppler in Hz", {2520, 4200, 2655, 255});
     Label3   = result("Label3", {5160, 4080, 855, 495}, sans(13.2));

@@ -13,8 +13,10 @@ Form6::Form6() : Screen(QStringLiteral("Form6"), QStringLiteral("Calcolo diretti
     Label5   = label("Label5", "Impostazione dati:", {7320, 1200, 3255, 375}, sans(13.2));
     Label1   = label("Label1", "Freq. KHz", {7200, 1680, 1095, 255});
     Text1    = field("Text1", "1", {7320, 2040, 735, 375}, sans(13.2));
+    Text1->setToolTip(QStringLiteral("Frequenza in kHz"));
     Label6   = label("Label6", "Lunghezza. m.", {8520, 1680, 1695, 255});
     Text2    = field("Text2", "1", {8880, 2040, 735, 375}, sans(13.2));
+    Text2->setToolTip(QStringLiteral("Lunghezza della base, in metri"));
     Command1 = button("Command1", "Calcolo", {7560, 4320, 1455, 720}, sans(9.6));
     Label2   = label("Label2", "Larghezza completa del lobo", {8640, 5160, 3015, 255}, red);
     Label4   = label("Label4", "Llarghezza del lobo di direttività    a -3dB  (in gradi)", {7080, 5640, 3495, 495});

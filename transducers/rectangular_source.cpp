@@ -12,10 +12,13 @@ Form9::Form9()
     Label5   = label("Label5", "Impostazione dati:", {240, 0, 3135, 495}, sans(13.2));
     Label1   = label("Label1", "Freq. KHz", {120, 840, 1095, 495});
     Text1    = field("Text1", "1", {120, 1200, 735, 375}, sans(13.2));
+    Text1->setToolTip(QStringLiteral("Frequenza in kHz"));
     Label6   = label("Label6", "Larghezza cm.", {1920, 840, 1575, 375});
     Text2    = field("Text2", "1", {2160, 1200, 735, 375}, sans(13.2));
+    Text2->setToolTip(QStringLiteral("Larghezza della sorgente, in cm"));
     Label2   = label("Label2", "Altezza  cm.", {3960, 840, 1455, 375});
     Text3    = field("Text3", "1", {4080, 1200, 735, 375}, sans(13.2));
+    Text3->setToolTip(QStringLiteral("Altezza della sorgente, in cm"));
     Command1 = button("Command1", "Calcolo", {480, 3840, 1455, 720}, sans(9.6));
     Label4   = label("Label4", "(DI) Guadagno in dB", {2760, 4200, 2175, 255});
     Label3   = result("Label3", {5040, 4080, 855, 495}, sans(13.2));

@@ -110,7 +110,14 @@ TEST_F(ScreenTest, GlossaryShowsTheRootOfHertzInItsBox) {
     px::Screen* s = px::screens::find("Form17");
     QWidget* image = s->control("Image2");
     ASSERT_NE(image, nullptr);
-    EXPECT_EQ(image->geometry(), px::twips::toPixels(10080, 480, 564, 396));
+    // After "dB/microPa/" of the first line, in the blanks left for it, as tall as a line.
+    const QFontMetricsF fm(s->surface().font());
+    const QString first =
+        QStringLiteral(" NL = livello spettrale di rumore generato dal mare: espresso in dB/microPa/");
+    EXPECT_EQ(image->geometry().top(), 0);
+    EXPECT_NEAR(image->geometry().left(), fm.horizontalAdvance(first), 1.0);
+    EXPECT_LT(image->geometry().right(), fm.horizontalAdvance(first + QString(9, QLatin1Char(' '))) + 2);
+    EXPECT_NEAR(image->height(), fm.height(), 1.0);
     const QImage shot = image->grab().toImage();
     int dark = 0;
     for (int y = 0; y < shot.height(); ++y)

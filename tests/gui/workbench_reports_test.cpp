@@ -538,3 +538,101 @@ TEST_F(ReportTest, CtrlCCopiesTheReportAfterAnotherScreenWasActive) {
 }
 
 }  // namespace
+
+namespace {
+
+// ---- Long reports, Enter and the hint in the number blocks
+// --------------------------------------------------------
+
+// Enter in a data field stores the pair, as "Convalida dati" does; the hint tells what was stored and the limit.
+TEST_F(BlockTest, EnterStoresThePairAndTheHintCountsThePairs) {
+    pick("Form12.Combo1", kBlocks);
+    EXPECT_EQ(form().hint().toStdString(), "Premere Calcolo per predisporre i blocchi (al più 64 coppie)");
+    compute();
+    EXPECT_EQ(form().hint().toStdString(), "Scrivere n (al più 64) e la coppia 1, poi Convalida dati (o Invio)");
+    fill({"2", "1", "2"});
+    EXPECT_EQ(form().hint().toStdString(), "Coppia non memorizzata: premere Convalida dati (o Invio)");
+    ASSERT_TRUE(ui.key("Form12.txtdigits3", "Enter"));
+    EXPECT_EQ(form().blocks.A[1], 1.0);
+    EXPECT_EQ(form().blocks.B[1], 2.0);
+    EXPECT_EQ(ui.text("Form12.Label3"), "2            A");
+    EXPECT_TRUE(ofKind("Form12", px::Primitive::Text).empty()) << "Enter stores the pair and computes nothing";
+    EXPECT_EQ(form().hint().toStdString(), "Coppia 1 di 2 memorizzata");
+    fill({nullptr, "2", "4"});
+    ASSERT_TRUE(ui.key("Form12.txtdigits2", "Enter"));
+    EXPECT_EQ(form().hint().toStdString(), "Coppia 2 di 2 memorizzata: premere Calcolo");
+    fill({"70"});
+    validate();
+    EXPECT_EQ(form().hint().toStdString(), "Coppia 3 di 70 memorizzata (i blocchi tengono al più 64 coppie)");
+}
+
+// A report longer than the room above the controls is read there: the band scrolls over the same display list
+// with the wheel, Page Down, Ctrl+End and Ctrl+Home, and nothing of it is drawn below the band.
+TEST_F(BlockTest, ALongReportScrollsToItsLastLineAndKeepsItsDrawing) {
+    start();
+    std::vector<std::pair<std::string, std::string>> pairs;
+    for (int i = 1; i <= 64; ++i)
+        pairs.emplace_back(std::to_string(i), std::to_string(i * i));
+    enter("64", "0", pairs);
+    compute();
+    const auto drawn = ui.primitives("Form12");
+    ASSERT_EQ(lines().size(), 198u);
+    auto view = [this] { return ui.text("Form12.VScroll1"); };
+    ASSERT_TRUE(ui.get("Form12.VScroll1")->visible);
+    const int shown = form().reportLinesInView().second;
+    EXPECT_GT(shown, 15);
+    EXPECT_EQ(view(), "righe 1-" + std::to_string(shown) + " di 198");
+    EXPECT_EQ(form().hint().toStdString(), "Rapporto di 198 righe: rotella, PagGiù o Ctrl+Fine per leggerlo");
+
+    ASSERT_TRUE(ui.wheel("Form12", 3));
+    EXPECT_GT(form().reportLinesInView().first, 1);
+    ASSERT_TRUE(ui.wheel("Form12.Frame1", 1000));
+    EXPECT_EQ(form().reportLinesInView().second, 198) << view();
+    ASSERT_TRUE(ui.key("Form12.txtdigits1", "Ctrl+Home"));
+    EXPECT_EQ(form().reportLinesInView().first, 1) << view();
+    ASSERT_TRUE(ui.key("Form12.txtdigits1", "PageDown"));
+    EXPECT_GT(form().reportLinesInView().first, shown / 2) << view();
+    ASSERT_TRUE(ui.key("Form12.txtdigits1", "Ctrl+End"));
+    EXPECT_EQ(form().reportLinesInView().second, 198) << view();
+    EXPECT_EQ(ui.text("Form12.txtdigits1"), "") << "the keys scroll the report and type nothing";
+
+    // The display list is the report's, whatever part is in view.
+    EXPECT_EQ(ui.primitives("Form12").size(), drawn.size());
+    // The last line is painted in the band; below the band, over the controls' room, nothing of the report.
+    QImage shot = form().grab().toImage();
+    const QRect band = px::twips::toPixels(0, 0, 6600, 4680);
+    auto inked = [&](QRect r) {
+        int n = 0;
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x)
+                n += qGray(shot.pixel(x, y)) < 64 ? 1 : 0;
+        return n;
+    };
+    EXPECT_GT(inked(band.adjusted(0, band.height() / 2, 0, 0)), 50);
+    EXPECT_EQ(inked(px::twips::toPixels(2600, 8300, 4000, 300)), 0);
+
+    // A short report leaves the window as before: no scroll bar, the whole drawing in place.
+    enter("2", "0", {{"1", "2"}, {"2", "5"}});
+    compute();
+    EXPECT_FALSE(ui.get("Form12.VScroll1")->visible);
+    EXPECT_EQ(lines().size(), 12u);
+}
+
+// "Copia rapporto" is offered only with a report; Ctrl+C without one copies nothing and says so.
+TEST_F(ReportTest, CopyIsOfferedOnlyWithAReportAndCtrlCWithoutOneSaysSo) {
+    EXPECT_FALSE(form().copyReportAction->isEnabled());
+    QGuiApplication::clipboard()->setText("kept");
+    ASSERT_TRUE(ui.key("Form12", "Ctrl+C"));
+    EXPECT_EQ(clipboard(), "kept");
+    EXPECT_EQ(form().hint().toStdString(), "Nessun rapporto da copiare: gli appunti non cambiano");
+    pick("Form12.Combo1", kAlgorithms);
+    pick("Form12.List1", kSux);
+    fill({"10", "0"});
+    ASSERT_TRUE(ui.key("Form12.txtdigits2", "Enter"));  // takes the data over and computes
+    EXPECT_TRUE(form().copyReportAction->isEnabled());
+    ASSERT_TRUE(ui.key("Form12.txtdigits1", "Ctrl+C"));
+    EXPECT_EQ(clipboard(), " VARIABILI DI INGRESSO:\n Si/Ni(dB)\n\n DATI IN USCITA:\n Sux(Vcc.)=  1.667 \n");
+    EXPECT_EQ(form().hint().toStdString(), "Rapporto copiato negli appunti: 5 righe");
+}
+
+}  // namespace

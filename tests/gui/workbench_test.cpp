@@ -617,6 +617,103 @@ TEST_F(WorkbenchTest, CaptionsFitTheirBoxesAndTheFieldsDoNotOverlap) {
 
 // ---- The computations alone -------------------------------------------------------------------------------------
 
+// ---- Enter, the hint and the tool-tips ------------------------------------------------------------------------
+
+// Enter in a data field takes the data over and computes; the hint tells data typed but not taken over, and a
+// process picked after a validation computes with values no longer shown.
+TEST_F(WorkbenchTest, EnterInAFieldComputesAndTheHintTellsWhatTheWorkingValuesAre) {
+    ASSERT_TRUE(ui.pick("Form12.Combo1", P1));
+    EXPECT_EQ(form()->hint().toStdString(), "Scrivere i dati, poi Convalida dati e Calcolo (o Invio)");
+    retype(field(1), "1000");
+    retype(field(2), "1000");
+    retype(field(3), "500");
+    EXPECT_EQ(form()->hint().toStdString(), "Dati non convalidati: premere Convalida dati (o Invio)");
+    ASSERT_TRUE(ui.click("Form12.Command1"));
+    EXPECT_TRUE(blue().empty()) << "Calcolo alone computes with the values validated before: F = 0";
+    EXPECT_EQ(form()->hint().toStdString(), "Calcolato con i dati convalidati prima: premere Convalida dati");
+    ASSERT_TRUE(ui.key(field(3), "Enter"));
+    EXPECT_EQ(blue().size(), 10000u);
+    EXPECT_EQ(form()->wv.F, 1000.0);
+    EXPECT_EQ(form()->hint().toStdString(), "");
+    ASSERT_TRUE(ui.click("Form12.Command2"));
+    EXPECT_EQ(form()->hint().toStdString(), "Dati convalidati");
+    ASSERT_TRUE(ui.pick("Form12.Combo1", P4));
+    EXPECT_EQ(form()->hint().toStdString(), "Campi vuoti: Calcolo usa i dati convalidati in precedenza");
+    EXPECT_EQ(ui.text("Form12.Label16"), "Campi vuoti: Calcolo usa i dati convalidati in precedenza");
+    EXPECT_TRUE(ui.faults().empty());
+}
+
+// Every field says what it holds and in which unit, after the process that set its caption; K says that the curve
+// is multiplied by it.
+TEST_F(WorkbenchTest, EachFieldsToolTipSaysWhatItHoldsAndItsUnit) {
+    auto tip = [this](int n) { return form()->field(n)->toolTip().toStdString(); };
+    EXPECT_EQ(tip(1), "Dato 1: scegliere prima un processo");
+    ASSERT_TRUE(ui.pick("Form12.Combo1", P7));
+    const std::vector<std::string> p7 = {
+        "Frequenza inferiore F1 della banda, in Hz",        "Frequenza superiore F2 della banda, in Hz",
+        "Fondo scala dell'asse dei tempi, in microsecondi", "Ritardo tc fra i due segnali, in microsecondi",
+        "Rapporto segnale/rumore d'ingresso, in dB",        "Costante di tempo d'integrazione RC, in secondi"};
+    for (int n = 1; n <= 6; ++n)
+        EXPECT_EQ(tip(n), p7[static_cast<std::size_t>(n - 1)]) << n;
+    EXPECT_NE(tip(7).find("la curva è moltiplicata per K"), std::string::npos) << tip(7);
+    // Computed with K empty, the curve lies on the axis, and the hint says why.
+    const char* data[6] = {"1000", "3000", "1000", "500", "0", "1"};
+    for (int n = 1; n <= 6; ++n)
+        retype(field(n), data[n - 1]);
+    ASSERT_TRUE(ui.key(field(6), "Enter"));
+    EXPECT_TRUE(ui.faults().empty());
+    EXPECT_EQ(form()->hint().toStdString(), "K vale 0: la curva, moltiplicata per K, resta sull'asse");
+    ASSERT_TRUE(ui.pick("Form12.Combo1", P3));
+    EXPECT_EQ(tip(4), "Lunghezza d della base, in metri");
+    EXPECT_EQ(tip(5), "Non usato da questo processo");
+    ASSERT_TRUE(ui.pick("Form12.Combo1", "SIMULAZIONE DINAMICA"));
+    EXPECT_EQ(tip(1), "Rapporto segnale/rumore d'ingresso, in dB (non sotto -20 dB)");
+    EXPECT_EQ(tip(7), "Guadagno K del correlogramma, numero puro (vuoto o 0: guadagno automatico)");
+    ASSERT_TRUE(ui.pick("Form12.Combo1", "CORR. BLOCCHI  NUMERICI"));
+    ASSERT_TRUE(ui.click("Form12.Command1"));
+    EXPECT_EQ(tip(1), "Lunghezza n dei due blocchi: al più 64 coppie");
+    EXPECT_EQ(tip(3), "Valore del blocco B all'indice 1");
+}
+
+// The simulation says that it runs, stops at Esc and says where.
+TEST_F(WorkbenchTest, EscStopsTheSimulationAndTheHintSaysSo) {
+    px::runs::setPace(px::runs::Pace::Held);
+    ASSERT_TRUE(ui.pick("Form12.Combo1", "SIMULAZIONE DINAMICA"));
+    retype(field(1), "0");
+    retype(field(2), "1");
+    ASSERT_TRUE(ui.click("Form12.Command2"));
+    ASSERT_TRUE(ui.click("Form12.Command1"));
+    EXPECT_EQ(form()->hint().toStdString(), "Simulazione in corso: Calcolo o Esc la ferma");
+    ASSERT_EQ(px::runs::fireHeld(), 1);
+    ASSERT_TRUE(ui.key("Form12", "Escape"));
+    EXPECT_FALSE(form()->repeating());
+    EXPECT_EQ(form()->hint().toStdString(), "Simulazione fermata al ciclo 1");
+    px::runs::setPace(px::runs::Pace::Immediate);
+    ASSERT_TRUE(ui.click("Form12.Command1"));
+    EXPECT_EQ(form()->hint().toStdString(), "Simulazione finita: 1000 cicli");
+    px::runs::setPace(px::runs::Pace::Timed);
+}
+
+// A window smaller than its layout scrolls: controls and drawing move together, the drawing itself unchanged.
+TEST_F(WorkbenchTest, AWindowSmallerThanItsLayoutScrolls) {
+    px::Screen* s = form();
+    const QSize layout = s->layoutSize();
+    const auto drawn = ui.primitives("Form12").size();
+    s->showNormal();
+    s->resize(px::twips::toPixels(4680), px::twips::toPixels(3192));
+    px::Scenario::settle();
+    ASSERT_LT(s->width(), layout.width());
+    const QPoint before = s->control("Command1")->pos();
+    ASSERT_TRUE(ui.wheel("Form12", 2));
+    EXPECT_GT(s->scrollOffset().y(), 0);
+    EXPECT_EQ(s->control("Command1")->pos(), before - QPoint(0, s->scrollOffset().y()));
+    // Tab to a control out of view brings it in.
+    s->control("Check1")->setFocus(Qt::TabFocusReason);
+    const QRect check(s->control("Check1")->pos(), s->control("Check1")->size());
+    EXPECT_TRUE(s->rect().contains(check)) << check.x() << "," << check.y();
+    EXPECT_EQ(ui.primitives("Form12").size(), drawn);
+}
+
 TEST(CorrelationCurves, ArcsineLawWithThreeFourteenForPi) {
     struct Row {
         double rho, c;
