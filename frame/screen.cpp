@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <map>
 
+#include "export.h"
 #include "fault.h"
 #include "numbers.h"
 
@@ -185,6 +186,8 @@ void Screen::ensurePainted() {
 void Screen::paintEvent(QPaintEvent*) {
     ensurePainted();
     QPainter p(this);
+    // Rendered into a file or a printer, the drawing goes as vectors rather than as the window's image.
+    if (exporting::paintsVectors(p)) return exporting::paintVectors(surface_, p);
     surface_.paint(p, size(), devicePixelRatioF());
 }
 
@@ -294,6 +297,7 @@ Screen* show(const QString& name) {
         auto it = factories().find(name);
         if (it == factories().end()) return nullptr;
         s = it->second();
+        exporting::attach(*s);
         s->showMaximized();
         // Without a window manager (a bare X server) nobody maximizes the window: fill the screen by hand.
         QTimer::singleShot(300, s, [s] {
