@@ -57,7 +57,6 @@ void Table::clear() {
     inputs.clear();
     all.clear();
     made = false;
-    twipCache.clear();
 }
 
 Series& Table::series(const QString& name, const QStringList& columns, int plot) {
@@ -167,6 +166,7 @@ void paintControlOutline(QWidget& w, QPainter& painter) {
 // The window as the user sees it: the screen's own paint (its drawing as vectors on a vector device), then each
 // control in its stacking order.  Pictures are left out where only vectors are wanted.
 void paintWindow(Screen& screen, QPainter& painter, bool pictures) {
+    painter.fillRect(screen.rect(), screen.surface().background());
     screen.render(&painter, QPoint(), QRegion(), QWidget::DrawWindowBackground);
     for (QObject* o : screen.children()) {
         auto* w = qobject_cast<QWidget*>(o);
@@ -437,29 +437,54 @@ QString quantity(const results::Axis& a, double v) {
     return s;
 }
 
-// The twips of every readable cell of the table's series, abscissa and ordinate, in series and row order.
-const std::vector<float>& twipsOf(results::Table& t) {
-    std::size_t expected = 0;
-    for (const results::Series& s : t.all)
-        if (s.readable && s.plot >= 0 && static_cast<std::size_t>(s.plot) < t.plots.size())
-            expected += 2 * s.rows() * static_cast<std::size_t>(std::max<qsizetype>(0, s.columns.size() - 1));
-    if (t.twipCache.size() == expected) return t.twipCache;
-    t.twipCache.clear();
-    t.twipCache.reserve(expected);
-    for (const results::Series& s : t.all) {
-        if (!s.readable || s.plot < 0 || static_cast<std::size_t>(s.plot) >= t.plots.size()) continue;
-        const results::Plot& plot = t.plots[static_cast<std::size_t>(s.plot)];
-        const results::Axis& y = s.y ? *s.y : plot.y;
-        const std::size_t n = static_cast<std::size_t>(s.columns.size());
-        for (std::size_t r = 0; r < s.rows(); ++r) {
-            const auto x = static_cast<float>(plot.x.twipOf(s.cells[r * n]));
-            for (std::size_t c = 1; c < n; ++c) {
-                t.twipCache.push_back(x);
-                t.twipCache.push_back(static_cast<float>(y.twipOf(s.cells[r * n + c])));
-            }
+// The nearest drawn value of a series to a point in twips: its row, its column and the square of the distance.
+struct Nearest {
+    const results::Series* series = nullptr;
+    std::size_t row = 0, column = 0;
+    double distance = std::numeric_limits<double>::infinity();
+};
+
+void nearestIn(const results::Series& s, const results::Plot& plot, QPointF at, Nearest& best) {
+    const std::size_t n = static_cast<std::size_t>(s.columns.size());
+    const std::size_t rows = s.rows();
+    if (n < 2 || rows == 0) return;
+    const results::Axis& yAxis = s.y ? *s.y : plot.y;
+    auto xOf = [&](std::size_t r) { return plot.x.twipOf(s.cells[r * n]) - at.x(); };
+    auto visit = [&](std::size_t r, double dx) {
+        for (std::size_t c = 1; c < n; ++c) {
+            const double dy = yAxis.twipOf(s.cells[r * n + c]) - at.y();
+            const double d = dx * dx + dy * dy;
+            if (d < best.distance) best = Nearest{&s, r, c, d};
         }
+    };
+    // A curve drawn along its abscissa (the usual case) is searched from the row nearest the pointer outwards,
+    // while the abscissa alone is nearer than the best point found: a few rows, not the whole curve.
+    bool ascending = true;
+    for (std::size_t r = 1; r < rows && ascending; ++r)
+        ascending = !(s.cells[r * n] < s.cells[(r - 1) * n]);
+    if (!ascending || plot.x.per <= 0) {
+        for (std::size_t r = 0; r < rows; ++r)
+            visit(r, xOf(r));
+        return;
     }
-    return t.twipCache;
+    std::size_t lo = 0, hi = rows;
+    while (lo < hi) {
+        const std::size_t mid = (lo + hi) / 2;
+        if (xOf(mid) < 0)
+            lo = mid + 1;
+        else
+            hi = mid;
+    }
+    for (std::size_t r = lo; r < rows; ++r) {
+        const double dx = xOf(r);
+        if (dx * dx > best.distance) break;
+        visit(r, dx);
+    }
+    for (std::size_t r = lo; r-- > 0;) {
+        const double dx = xOf(r);
+        if (dx * dx > best.distance) break;
+        visit(r, dx);
+    }
 }
 }  // namespace
 
@@ -471,43 +496,17 @@ QString readout(Screen& screen, QPointF at) {
         if (!plot.area.adjusted(-kMargin, -kMargin, kMargin, kMargin).contains(at)) continue;
         QString text = quantity(plot.x, plot.x.valueAt(at.x())) + QStringLiteral("; ") +
                        quantity(plot.y, plot.y.valueAt(at.y()));
-        // The nearest computed point of the plot's curves, in twips of the window.
-        const std::vector<float>& xy = twipsOf(t);
-        const float px = static_cast<float>(at.x()), py = static_cast<float>(at.y());
-        double best = std::numeric_limits<double>::infinity();
-        std::size_t bestAt = 0;
-        std::size_t k = 0;
-        const results::Series* bestSeries = nullptr;
-        std::size_t bestRow = 0, bestColumn = 0;
-        for (const results::Series& s : t.all) {
-            if (!s.readable || s.plot < 0 || static_cast<std::size_t>(s.plot) >= t.plots.size()) continue;
+        Nearest best;
+        for (const results::Series& s : t.all)
+            if (s.readable && s.plot == static_cast<int>(pi)) nearestIn(s, plot, at, best);
+        if (best.series != nullptr) {
+            const results::Series& s = *best.series;
             const std::size_t n = static_cast<std::size_t>(s.columns.size());
-            const std::size_t count = s.rows() * (n - 1);
-            if (static_cast<std::size_t>(s.plot) != pi) {
-                k += count;
-                continue;
-            }
-            for (std::size_t i = 0; i < count; ++i, ++k) {
-                const float dx = xy[2 * k] - px, dy = xy[2 * k + 1] - py;
-                const double d = static_cast<double>(dx) * dx + static_cast<double>(dy) * dy;
-                if (d < best) {
-                    best = d;
-                    bestAt = k;
-                    bestSeries = &s;
-                    bestRow = i / (n - 1);
-                    bestColumn = 1 + i % (n - 1);
-                }
-            }
-        }
-        (void)bestAt;
-        if (bestSeries != nullptr) {
-            const std::size_t n = static_cast<std::size_t>(bestSeries->columns.size());
             text += QStringLiteral(" | punto più vicino");
-            if (!bestSeries->name.isEmpty()) text += QStringLiteral(" (") + bestSeries->name + QLatin1Char(')');
-            text += QStringLiteral(": ") + bestSeries->columns[0] + QStringLiteral(" = ") +
-                    shortest(bestSeries->cells[bestRow * n]) + QStringLiteral(", ") +
-                    bestSeries->columns[static_cast<qsizetype>(bestColumn)] + QStringLiteral(" = ") +
-                    shortest(bestSeries->cells[bestRow * n + bestColumn]);
+            if (!s.name.isEmpty()) text += QStringLiteral(" (") + s.name + QLatin1Char(')');
+            text += QStringLiteral(": ") + s.columns[0] + QStringLiteral(" = ") + shortest(s.cells[best.row * n]) +
+                    QStringLiteral(", ") + s.columns[static_cast<qsizetype>(best.column)] + QStringLiteral(" = ") +
+                    shortest(s.cells[best.row * n + best.column]);
         }
         return text;
     }

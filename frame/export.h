@@ -82,8 +82,6 @@ public:
     // The surface generation the rows belong to; set by of().
     std::uint64_t generation = ~0ull;
     bool made = false;
-    // The twips of every readable point, made once on the first readout.
-    std::vector<float> twipCache;
 };
 
 // The table of a screen.  Rows recorded before the surface's last clear are forgotten here.

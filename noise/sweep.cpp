@@ -32,14 +32,24 @@ void publishSweep(Screen& screen, const QString& quantity, double k, double twip
         for (const QString& line : inputs)
             table.inputs << line;
         results::Series& s = table.series(QString(), columns);
-        s.cells.reserve(sweepSlices().count * (curves + 1));
+        // Made as the drawing makes its points: slice by slice on all cores, each frequency of a slice the one
+        // before plus 0.001 from the slice's start, so every row is the same as one after the other.
+        const SweepSlices& slices = sweepSlices();
+        const std::size_t width = curves + 1;
+        s.cells.resize(slices.count * width);
         const double ln10 = ln(Num(10)).value();
-        for (double f = kSweepFrom; f <= kSweepTo; f = f + kSweepStep) {
-            const double D = octaveDrop(f, k, ln10);
-            s.cells.push_back(f * 1000);
-            for (std::size_t c = 0; c < curves; ++c)
-                s.cells.push_back(level(D, c));
-        }
+        double* cells = s.cells.data();
+        parallel::forSlices(slices.count, kSweepSlice, [&](std::size_t from, std::size_t to) {
+            double f = slices.starts[from / kSweepSlice];
+            double* out = cells + width * from;
+            for (std::size_t i = from; i < to; ++i) {
+                const double D = octaveDrop(f, k, ln10);
+                *out++ = f * 1000;
+                for (std::size_t c = 0; c < curves; ++c)
+                    *out++ = level(D, c);
+                f = f + kSweepStep;
+            }
+        });
     };
 }
 
