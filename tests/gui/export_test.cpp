@@ -5,15 +5,20 @@
 // as it was.
 #include <sys/resource.h>
 #include <unistd.h>
+#include <QAction>
+#include <QApplication>
 #include <QByteArray>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
+#include <QMenu>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <algorithm>
 #include <cctype>
 #include <cmath>
@@ -325,6 +330,38 @@ TEST_F(WorkbenchExportTest, ReportExportsAsItsText) {
     EXPECT_EQ(text, form()->report.plainText());
     EXPECT_TRUE(text.contains(QStringLiteral(" Sux(Vcc.)=  1.667 "))) << text.toStdString();
     checkPictures("Form12", false);
+}
+
+// ---- The context menu ------------------------------------------------------------------------------------------
+
+// A right click on the drawing opens the menu in Italian; "Copia immagine" puts the window on the clipboard at its
+// pixel ratio.
+TEST_F(ExportTest, ContextMenuOffersEveryExportAndCopiesThePicture) {
+    ASSERT_TRUE(ui.show("Form11"));
+    px::Screen* s = px::screens::find(QStringLiteral("Form11"));
+    QStringList texts;
+    QTimer::singleShot(0, [&texts] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (menu == nullptr) return;
+        for (QAction* a : menu->actions()) {
+            if (!a->isSeparator()) texts << a->text();
+        }
+        for (QAction* a : menu->actions()) {
+            if (a->text() == QStringLiteral("Copia immagine")) a->trigger();
+        }
+        menu->close();
+    });
+    const QPoint at(200, 200);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, s->mapToGlobal(at));
+    QCoreApplication::sendEvent(s, &event);
+    EXPECT_EQ(texts,
+              (QStringList{QStringLiteral("Copia immagine"), QStringLiteral("Copia dati e risultati"),
+                           QStringLiteral("Salva immagine (PNG, SVG)..."), QStringLiteral("Esporta dati (CSV)..."),
+                           QStringLiteral("Esporta PDF..."), QStringLiteral("Stampa...")}));
+    const auto image = ui.clipboardImage();
+    ASSERT_TRUE(image);
+    EXPECT_EQ(image->first, std::lround(s->width() * s->devicePixelRatioF()));
+    EXPECT_EQ(image->second, std::lround(s->height() * s->devicePixelRatioF()));
 }
 
 // ---- Copying a calculator's inputs and results ------------------------------------------------------------------
