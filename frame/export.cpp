@@ -357,7 +357,9 @@ QByteArray csv(Screen& screen) {
         cells += s.cells.size();
     out.reserve(static_cast<qsizetype>(cells * 20 + 1024));
     out += "# " + screen.windowTitle().toUtf8() + '\n';
-    for (const QString& line : t.inputs)
+    // A calculator without a drawing gives its inputs and results, as "Copia dati e risultati" does.
+    const QStringList lines = t.all.empty() && t.inputs.isEmpty() ? inputsOf(screen, true) : t.inputs;
+    for (const QString& line : lines)
         out += "# " + line.toUtf8() + '\n';
     bool first = true;
     for (const results::Series& s : t.all) {

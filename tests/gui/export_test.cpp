@@ -380,6 +380,17 @@ TEST_F(ExportTest, CtrlCWithoutASelectionCopiesTheInputsAndResultsInTheScreensOr
     EXPECT_EQ(lines[2].section(QLatin1Char(' '), -1), QString::fromStdString(ui.text("Form6.Label3")));
 }
 
+// A calculator without a plot exports its inputs and results as the file's comment lines.
+TEST_F(ExportTest, CalculatorWithoutAPlotExportsItsInputsAndResults) {
+    ASSERT_TRUE(ui.show("Form2"));
+    ASSERT_TRUE(ui.click("Form2.Command1"));
+    const Csv csv = exportCsv("Form2");
+    EXPECT_TRUE(csv.blocks.empty());
+    EXPECT_EQ(csv.comments, (std::vector<std::string>{"Calcolo del rumore spettrale del mare", "Freq. KHz 1",
+                                                      "Stato del mare SS=0",
+                                                      "(NL) in dB/micro Pa/Hz* = " + ui.text("Form2.Label3")}));
+}
+
 // ---- Writes that fail -----------------------------------------------------------------------------------------
 
 // A write the file system refuses is told in one message naming the file and the reason; nothing is left behind.
