@@ -690,11 +690,47 @@ private:
             readout_->setFrameStyle(QFrame::Box | QFrame::Plain);
             readout_->setAttribute(Qt::WA_TransparentForMouseEvents);
         }
-        readout_->setText(text);
+        // Short lines, a quantity each: the pointer's, then the nearest point's.
+        readout_->setText(QString(text)
+                              .replace(QStringLiteral(" | "), QStringLiteral("\n"))
+                              .replace(QStringLiteral("; "), QStringLiteral("\n"))
+                              .replace(QStringLiteral(": "), QStringLiteral(":\n"))
+                              .replace(QStringLiteral(", "), QStringLiteral("\n")));
         readout_->adjustSize();
-        readout_->move(4, screen_.height() - readout_->height() - 4);
+        readout_->move(placeFor(readout_->size(), pixel));
         readout_->raise();
         readout_->show();
+    }
+
+    // Where the readout goes: the first corner of the window (lower left, upper right, lower right, upper left)
+    // clear of every plot, so that it covers no curve; in a window too small for that, the corner farthest from
+    // the pointer.
+    QPoint placeFor(QSize size, QPointF pointer) const {
+        const int w = screen_.width(), h = screen_.height(), m = 4;
+        const QPoint corners[] = {{m, h - size.height() - m},
+                                  {w - size.width() - m, m},
+                                  {w - size.width() - m, h - size.height() - m},
+                                  {m, m}};
+        const double s = twips::scale();
+        const std::vector<results::Plot>& plots = results::of(screen_).plots;
+        for (const QPoint& c : corners) {
+            const QRectF box{QPointF(c), QSizeF(size)};
+            bool clear = true;
+            for (const results::Plot& plot : plots) {
+                const QRectF area(plot.area.left() * s, plot.area.top() * s, plot.area.width() * s,
+                                  plot.area.height() * s);
+                if (box.intersects(area.adjusted(-m, -m, m, m))) clear = false;
+            }
+            if (clear) return QPoint(std::max(0, c.x()), std::max(0, c.y()));
+        }
+        QPoint far = corners[0];
+        double farthest = -1;
+        for (const QPoint& c : corners) {
+            const QPointF centre = QRectF(QPointF(c), QSizeF(size)).center();
+            const double d = std::hypot(centre.x() - pointer.x(), centre.y() - pointer.y());
+            if (d > farthest) farthest = d, far = c;
+        }
+        return QPoint(std::max(0, far.x()), std::max(0, far.y()));
     }
 
     Screen& screen_;
