@@ -110,6 +110,11 @@ FailureSink& failureSink() {
     return sink;
 }
 
+FileChooser& fileChooser() {
+    static FileChooser chooser;
+    return chooser;
+}
+
 // A number in its shortest form that reads back to the same double, with a "." whatever the locale.
 void appendNumber(QByteArray& out, double v) {
     char buf[32];
@@ -428,6 +433,8 @@ QString failureMessage(const QString& file, const QString& reason) {
 
 void setFailureSink(FailureSink sink) { failureSink() = std::move(sink); }
 
+void setFileChooser(FileChooser chooser) { fileChooser() = std::move(chooser); }
+
 // ---- The readout ------------------------------------------------------------------------------------------------
 
 namespace {
@@ -553,8 +560,10 @@ void exportWithDialog(Screen& screen, const QString& title, const QList<Format>&
     }
     QString chosenFilter = filters.front();
     const QString proposed = QDir(lastFolder()).filePath(proposedName(screen, formats.front()));
-    const QString file =
-        QFileDialog::getSaveFileName(&screen, title, proposed, filters.join(QStringLiteral(";;")), &chosenFilter);
+    const QString file = fileChooser()
+                             ? fileChooser()(proposed)
+                             : QFileDialog::getSaveFileName(&screen, title, proposed,
+                                                            filters.join(QStringLiteral(";;")), &chosenFilter);
     if (file.isEmpty()) return;
     Format f = formats.front();
     for (qsizetype i = 0; i < filters.size(); ++i)

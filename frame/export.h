@@ -133,6 +133,11 @@ void attach(Screen& screen);
 // Where a failed write is told: a message box naming the file and the reason, unless a test installs its own.
 using FailureSink = std::function<void(const QString& message)>;
 void setFailureSink(FailureSink sink);
+// Where the file to write is chosen: a save dialog, unless a test installs its own chooser, which receives the
+// name the dialog would propose and answers the file (an empty answer cancels).
+using FileChooser = std::function<QString(const QString& proposed)>;
+void setFileChooser(FileChooser chooser);
+
 // The message of a failed write.
 QString failureMessage(const QString& file, const QString& reason);
 

@@ -423,6 +423,34 @@ TEST_F(ExportTest, AnExportIntoAFolderThatCannotBeWrittenLeavesNoFileAndTellsWhy
     EXPECT_TRUE(ui.exportTo("Form10", "csv", path(QStringLiteral("dopo.csv")).toStdString()));
 }
 
+// Through the keys, as a user exports: the dialog proposes the screen's title in the chosen folder; a failed write
+// gives one message naming the file and the reason, a successful one says nothing.
+TEST_F(ExportTest, AFailedExportFromTheKeysGivesOneMessageAndASuccessNone) {
+    ASSERT_TRUE(ui.show("Form11"));
+    QStringList messages, proposed;
+    QString answer = QStringLiteral("/proc/spettri.csv");
+    px::exporting::setFailureSink([&messages](const QString& m) { messages << m; });
+    px::exporting::setFileChooser([&](const QString& name) {
+        proposed << QFileInfo(name).fileName();
+        return answer;
+    });
+    ASSERT_TRUE(ui.key("Form11", "Ctrl+E"));
+    EXPECT_EQ(proposed,
+              QStringList{QStringLiteral("Grafici dell'andamento spettrale del rumore emesso da un C.T.csv")});
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].startsWith(QStringLiteral("Impossibile scrivere il file \"/proc/spettri.csv\": ")))
+        << messages[0].toStdString();
+    EXPECT_FALSE(QFileInfo::exists(answer));
+    answer = path(QStringLiteral("spettri nave.svg"));
+    ASSERT_TRUE(ui.key("Form11", "Ctrl+S"));
+    px::exporting::setFailureSink(nullptr);
+    px::exporting::setFileChooser(nullptr);
+    EXPECT_EQ(messages.size(), 1);
+    QFile svg(answer);
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(svg.readAll().contains("<svg"));
+}
+
 // A file system with too little room: the process may write no more than 64 KB a file, as a full disc would stop
 // it.  The existing file keeps its content and no temporary file is left beside it.
 TEST_F(ExportTest, AnExportThatRunsOutOfRoomKeepsTheExistingFileUnchanged) {
