@@ -499,6 +499,8 @@ void nearestIn(const results::Series& s, const results::Plot& plot, QPointF at, 
 
 QString readout(Screen& screen, QPointF at) {
     results::Table& t = results::filled(screen);
+    // A printed report in place of the plot has no axes to read.
+    if (t.all.empty() && t.report && !t.report().isEmpty()) return {};
     constexpr double kMargin = 60;
     for (std::size_t pi = 0; pi < t.plots.size(); ++pi) {
         const results::Plot& plot = t.plots[pi];

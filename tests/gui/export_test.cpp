@@ -328,6 +328,7 @@ TEST_F(WorkbenchExportTest, ReportExportsAsItsText) {
     ASSERT_TRUE(in.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(in.readAll());
     EXPECT_EQ(text, form()->report.plainText());
+    EXPECT_EQ(ui.hover("Form12", 3000, 1000).value_or("?"), "");
     EXPECT_TRUE(text.contains(QStringLiteral(" Sux(Vcc.)=  1.667 "))) << text.toStdString();
     checkPictures("Form12", false);
 }
