@@ -595,7 +595,8 @@ void printWindow(Screen& screen) {
                     QStringLiteral("la stampante non risponde"));
         return;
     }
-    paintOnPage(screen, painter, printer.pageLayout().paintRectPixels(printer.resolution()).translated(0, 0));
+    // The painter's origin is the printable area's corner.
+    paintOnPage(screen, painter, QRect(0, 0, printer.width(), printer.height()));
     painter.end();
 }
 
