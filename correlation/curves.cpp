@@ -2,6 +2,7 @@
 // the colour and draws each point as it comes.
 #include "curves.h"
 
+#include "export.h"
 #include "numbers.h"
 #include "workbench.h"
 
@@ -10,6 +11,8 @@ namespace px {
 namespace curves {
 
 namespace {
+
+thread_local PointValues gHandedOn;
 
 // The sweep of the abscissa: the counter starts at 1e-7 and advances by U/10000 by repeated addition while it
 // does not pass U, downwards for a negative U.  U = 0 sweeps nothing.
@@ -32,7 +35,9 @@ void sweep(double U, Step&& step) {
 void plot(const PointSink& sink, Num u, double U, Num C) {
     const Num x = Num(6440) * u / Num(U);
     const Num y = Num(2240) - Num(2240) * C;
-    sink(CSng(x.value()), CSng(y.value()));
+    const float fx = CSng(x.value()), fy = CSng(y.value());
+    gHandedOn = {u.value() / U, C.value()};
+    sink(fx, fy);
 }
 
 // A quantity that depends on the working values alone: computed where the procedure first computes it, at the
@@ -97,6 +102,8 @@ Num baseDelay(const WorkingValues& wv, Num a) {
 }
 
 }  // namespace
+
+const PointValues& handedOn() { return gHandedOn; }
 
 double arcsineLaw(double rho, double epsilon) { return arcsine(rho, epsilon).value(); }
 
@@ -205,8 +212,24 @@ void Form12::runCurve(Process p) {
     if (!comparing()) drawPlotFrame();
     const QColor ink = comparing() ? colour::red : colour::blue;
     surface().reserve(10001);  // room for the sweep's points, on top of what is drawn
+    // The curve's numbers, for export and the readout, named after its colour when curves are compared.
+    results::Table& table = results::of(*this);
+    table.inputs = exporting::inputsOf(*this, false);
+    const bool bearing = p == AnalFad || p == AnalF1F2ad;
+    std::vector<double>& values = table
+                                      .series((comparing() ? QStringLiteral("rosso: ") : QStringLiteral("blu: ")) +
+                                                  processNames().value(p - 1),
+                                              {bearing ? QStringLiteral("angolo_frazione_fondo_scala")
+                                                       : QStringLiteral("ritardo_frazione_fondo_scala"),
+                                               QStringLiteral("C")})
+                                      .cells;
     // Each point is drawn the moment it is computed: a fault later in the sweep leaves it on the window.
-    const curves::PointSink draw = [this, &ink](float x, float y) { surface().Point(x, y, ink); };
+    const curves::PointSink draw = [this, &ink, &values](float x, float y) {
+        surface().Point(x, y, ink);
+        const curves::PointValues& v = curves::handedOn();
+        values.push_back(v.fraction);
+        values.push_back(v.C);
+    };
     switch (p) {
         case AnalFtc:
             curves::analFtc(wv, draw);

@@ -41,6 +41,14 @@ void digNoisy(WorkingValues& wv, TimeOfDay& clock, Uniform& random, const PointS
 // 8 "DIG. HC = f(F1,F2,tc)": the arcsine law with the quadrature (sine) carrier.
 void digQuadrature(const WorkingValues& wv, const PointSink& sink);
 
+// The model's values of the point being handed on to a sink: the abscissa as a fraction of the full scale (u/U)
+// and the coefficient C, for a sink that keeps them along with the twips.
+struct PointValues {
+    double fraction = 0;
+    double C = 0;
+};
+const PointValues& handedOn();
+
 // The one-bit correlator's coefficient for an analogue ρ: (2/3.14)·arctan(ρ / (√(1 + ρ·(−ρ)) + epsilon)).
 double arcsineLaw(double rho, double epsilon);
 

@@ -3,6 +3,7 @@
 // 1000 cycles goes on from the event loop, one cycle a step, so the user watches it and the window stays live.
 #include <cmath>
 
+#include "export.h"
 #include "numbers.h"
 #include "workbench.h"
 
@@ -63,10 +64,17 @@ bool runCycle(Form12& f) {
         throw;
     }
     const QColor blue(0, 0, 255);
+    // The correlogram of the last cycle, for export: the value of each channel's mark.
+    results::Table& table = results::of(f);
+    std::erase_if(table.all, [](const results::Series& s) { return s.name == QLatin1String("correlogramma"); });
+    results::Series& marks =
+        table.series(QStringLiteral("correlogramma"), {QStringLiteral("canale"), QStringLiteral("Pk")});
+    marks.readable = false;
     for (int k = kFirstMark; k <= kLastMark; ++k) {
         const MarkCentre c = markCentre(sim, k);
         for (int r : kMarkRadii)
             f.surface().Circle(c.x, c.y, r, blue);
+        marks.add({static_cast<double>(k), static_cast<double>(sim.Pk[static_cast<std::size_t>(k)])});
     }
     if (sim.y0 == 0) sim.y0 = 8000;
     // The marks, this cycle's and the last one's, lie in the band of the nine channels.

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "accessibility.h"
+#include "export.h"
 #include "numbers.h"
 
 namespace px {
@@ -244,6 +245,11 @@ Form12::Form12()
     auto* passThrough = new CopyPassThrough(this);
     for (NumericField* f : fields_)
         f->installEventFilter(passThrough);
+    results::Table& table = results::of(*this);
+    table.plots = {results::Plot{QRectF(0, 0, 6440, 4480),
+                                 {0, 6440, false, QStringLiteral("ritardo/fondo scala"), QString()},
+                                 {2240, -2240, false, QStringLiteral("C"), QString()}}};
+    table.report = [this] { return report.plainText(); };
     tabOrder({Combo1, txtdigits1, txtdigits2, txtdigits3, txtdigits4, txtdigits5, txtdigits6, txtdigits7, Command2,
               Command1, Check1, List1});
     // Each data field is named by its own caption, whichever process set it; the gain field has no caption on the

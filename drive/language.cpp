@@ -1,5 +1,6 @@
 #include "language.h"
 
+#include <QString>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -26,6 +27,9 @@ std::string msText(double ms) {
     std::snprintf(buf, sizeof buf, "%.3f", ms);
     return buf;
 }
+
+// A coordinate typed in a script, with a "." whatever the regional settings.
+double twipsOf(const std::string& word) { return QString::fromStdString(word).toDouble(); }
 
 const char* jsonBool(bool b) { return b ? "true" : "false"; }
 
@@ -119,7 +123,18 @@ std::string Interpreter::execute(const std::string& line) {
                ",\"texts\":" + std::to_string(d->texts) + "}";
     }
     if (cmd == "faults") return "{\"faults\":" + jsonArray(ui.faults()) + "}";
-    if (cmd == "clipboard") return "{\"clipboard\":" + jsonString(ui.clipboard()) + "}";
+    if (cmd == "clipboard") {
+        std::string out = "{\"clipboard\":" + jsonString(ui.clipboard());
+        if (const auto image = ui.clipboardImage())
+            out += ",\"image\":[" + std::to_string(image->first) + "," + std::to_string(image->second) + "]";
+        return out + "}";
+    }
+    if (cmd == "export" && need(3)) return done(ui.exportTo(arg(1), arg(2), arg(3)));
+    if (cmd == "hover" && need(3)) {
+        const auto r = ui.hover(arg(1), twipsOf(arg(2)), twipsOf(arg(3)));
+        if (!r) return error(ui.lastError());
+        return "{\"screen\":" + jsonString(arg(1)) + ",\"readout\":" + jsonString(*r) + "}";
+    }
     return error("unknown command or missing arguments: " + line);
 }
 

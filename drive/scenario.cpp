@@ -5,9 +5,11 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QTimer>
@@ -18,6 +20,7 @@
 #include <optional>
 
 #include "controls.h"
+#include "export.h"
 #include "json.h"
 #include "screen.h"
 
@@ -418,6 +421,39 @@ bool Scenario::shot(const std::string& name, const std::string& file) {
 }
 
 std::vector<std::string> Scenario::faults() { return recorder_.take(); }
+
+bool Scenario::exportTo(const std::string& name, const std::string& format, const std::string& file) {
+    Screen* s = screenOf(name);
+    if (s == nullptr) return fail("screen not open: " + name);
+    const auto f = exporting::formatNamed(QString::fromStdString(format));
+    if (!f) return fail("unknown format: " + format);
+    settle();
+    const QString path = QString::fromStdString(file);
+    const QString reason = exporting::write(*s, *f, path);
+    if (!reason.isEmpty()) return fail(exporting::failureMessage(path, reason).toStdString());
+    return finish();
+}
+
+std::optional<std::string> Scenario::hover(const std::string& name, double x, double y) {
+    Screen* s = screenOf(name);
+    if (s == nullptr) {
+        fail("screen not open: " + name);
+        return std::nullopt;
+    }
+    s->ensurePainted();
+    const QPointF at(x * twips::scale(), y * twips::scale());
+    QMouseEvent move(QEvent::MouseMove, at, s->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(s, &move);
+    settle();
+    return exporting::readout(*s, QPointF(x, y)).toStdString();
+}
+
+std::optional<std::pair<int, int>> Scenario::clipboardImage() const {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (data == nullptr || !data->hasImage()) return std::nullopt;
+    const QImage image = qvariant_cast<QImage>(data->imageData());
+    return std::make_pair(image.width(), image.height());
+}
 
 std::string Scenario::clipboard() const { return QGuiApplication::clipboard()->text().toStdString(); }
 

@@ -7,6 +7,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "controls.h"
@@ -60,6 +61,13 @@ public:
     std::vector<Primitive> primitives(const std::string& screen);
     bool shot(const std::string& screen, const std::string& file);
     std::vector<std::string> faults();
+    // Exports a screen as png, svg, csv or pdf into a file, as its context menu does without the dialog; a
+    // failed write fails with the message the user would read.
+    bool exportTo(const std::string& screen, const std::string& format, const std::string& file);
+    // Moves the mouse to (x, y) twips of a screen and answers the readout there (empty outside every plot).
+    std::optional<std::string> hover(const std::string& screen, double x, double y);
+    // The size of the image on the clipboard, when it holds one.
+    std::optional<std::pair<int, int>> clipboardImage() const;
     // The text on the clipboard.
     std::string clipboard() const;
     const std::string& lastError() const { return lastError_; }

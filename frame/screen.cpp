@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <map>
 
+#include "export.h"
 #include "fault.h"
 #include "memory.h"
 #include "numbers.h"
@@ -304,13 +305,15 @@ void Screen::ensurePainted() {
 void Screen::paintEvent(QPaintEvent*) {
     ensurePainted();
     QPainter p(this);
+    // Scrolled: the drawing of the whole layout, moved as the controls are.
+    if (!offset_.isNull()) p.translate(-offset_);
+    // Rendered into a file or a printer, the drawing goes as vectors rather than as the window's image.
+    if (exporting::paintsVectors(p)) return exporting::paintVectors(surface_, p);
     if (offset_.isNull()) {
         paintDrawing(p, size());
         return;
     }
-    // Scrolled: the drawing of the whole layout, moved as the controls are.
     const QSize layout = layoutSize();
-    p.translate(-offset_);
     paintDrawing(p, QSize(std::max(layout.width(), width() + offset_.x()),
                           std::max(layout.height(), height() + offset_.y())));
 }
@@ -423,6 +426,7 @@ Screen* show(const QString& name) {
         auto it = factories().find(name);
         if (it == factories().end()) return nullptr;
         s = it->second();
+        exporting::attach(*s);
         s->showMaximized();
         // Without a window manager (a bare X server) nobody maximizes the window: fill the screen by hand.
         QTimer::singleShot(300, s, [s] {

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "decade_caption.h"
+#include "export.h"
 #include "graph_frame.h"
 #include "legend_entry.h"
 #include "noise_models.h"
@@ -39,6 +40,11 @@ Form10::Form10()
     Label7   = new noise::LegendEntry(this, "Label7", "SS = 6", {10320, 3480, 1455, 615}, sans(13.2), colour::highlightText());
     Picture1 = logo("Picture1", 1812, 1095);
     // clang-format on
+    noise::publishSweep(
+        *this, QStringLiteral("NL"), noise::exponentFor(noise::kSeaSlope).value(), 64,
+        {QStringLiteral("pendenza = 5 dB/ottava"), QStringLiteral("livello a 1 kHz con SS=1 = 55 dB")},
+        [](std::size_t c) { return QString::fromUtf8(noise::kSeaStates[c].item); }, noise::kSeaStates.size(),
+        [](double D, std::size_t c) { return noise::seaLevel(D, noise::kSeaStates[c].offset); });
 }
 
 // The grid and axes, then the six spectra point by point, 0.1 to 100 kHz.  The frequencies of the sweep cannot

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "decade_caption.h"
+#include "export.h"
 #include "graph_frame.h"
 #include "legend_entry.h"
 #include "noise_models.h"
@@ -37,6 +38,12 @@ Form11::Form11()
     Label5   = new noise::LegendEntry(this, "Label5", "25 nodi", {10200, 3240, 1215, 375}, sans(13.2), colour::blue);
     Picture1 = logo("Picture1", 1812, 972);
     // clang-format on
+    noise::publishSweep(
+        *this, QStringLiteral("SL"), noise::exponentFor(noise::kShipGraphSlope).value(), 32,
+        {QStringLiteral("pendenza = 6.667 dB/ottava"), QStringLiteral("distanza = 1 m")},
+        [](std::size_t c) { return QString::fromUtf8(noise::kSpeeds[c].item).remove(QLatin1Char(' ')); },
+        noise::kSpeeds.size(),
+        [](double D, std::size_t c) { return noise::shipLevel(D, noise::kSpeeds[c].level); });
 }
 
 // The grid and axes of the sea-noise graph, then the four spectra point by point, 0.1 to 100 kHz, at 32 twips a

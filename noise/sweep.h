@@ -2,8 +2,11 @@
 #pragma once
 
 #include <QRgb>
+#include <QString>
+#include <QStringList>
 #include <cmath>
 #include <cstddef>
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -11,6 +14,10 @@
 #include "noise_models.h"
 #include "parallel.h"
 #include "surface.h"
+
+namespace px {
+class Screen;
+}
 
 namespace px::noise {
 
@@ -61,5 +68,13 @@ void drawSweep(Surface& surface, double k, double ln10, std::span<const QRgb> co
         }
     });
 }
+
+// Publishes a spectrum graph's numbers for export and the readout: the frequency of every point of the sweep, in
+// Hz, and the level of each curve there, computed on demand by the same operations the drawing makes (the
+// exponent k, D = 20 ln(f^k) / ln 10, then level(D, c)).  `twipsPerDb` is the scale of the level axis; each
+// curve's column is "<quantity>_<name of the curve>_dB".
+void publishSweep(Screen& screen, const QString& quantity, double k, double twipsPerDb, const QStringList& inputs,
+                  const std::function<QString(std::size_t)>& curveName, std::size_t curves,
+                  const std::function<double(double, std::size_t)>& level);
 
 }  // namespace px::noise

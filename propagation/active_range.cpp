@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "export.h"
 #include "loss_model.h"
 
 namespace px {
@@ -55,6 +56,9 @@ Form16::Form16()
     // clang-format on
     onClick(Command1, &Form16::Command1_Click);
     tabOrder({Text1, Text2, Text3, Text4, Text5, Text7, Text8, Text6, Combo1, Command1});
+    results::of(*this).plots = {results::Plot{QRectF(500, 0, 6440, 4480),
+                                              {500, 128.8, false, QStringLiteral("R"), QStringLiteral("km")},
+                                              {4480, -11.2, false, QStringLiteral("TL2"), QStringLiteral("dB")}}};
 }
 
 void Form16::Command1_Click() { calcoloportata(); }
@@ -87,6 +91,8 @@ void Form16::calcoloportata() {
     const Num TS = Val(Text6->utf8());
 
     std::optional<double> Rsol, TLsol;
+    results::Table& table = results::of(*this);
+    table.inputs = exporting::inputsOf(*this, false);
     if (Ftx != 0 && Bwrx != 0 && tTx != 0) {
         const Num f = Ftx / Num(1000);
         const Num alpha = absorption(f, Thorp::WithoutConstant);
@@ -94,11 +100,15 @@ void Form16::calcoloportata() {
         const Num T2max = (((LI + TS) - NL) + DI) - DT;
 
         // The curve is not clamped: a loss above 400 dB falls above the window.
+        results::Series& curve =
+            table.series(QStringLiteral("curva"),
+                         {QStringLiteral("R_km"), QStringLiteral("TL2_dB"), QStringLiteral("T2max_dB")});
         for (double R = 0.1; R <= 50; R = R + 0.1) {
             const Num TL2 = (spreadingTerm(Num(k) * Num(2), R) + Num(120)) + Num(R) * (alpha * Num(2));
             const Num x = Num(R) * Num(128.8) + Num(500);
             surface().Point(x.value(), (Num(4480) - TL2 * Num(11.2)).value(), colour::blue);
             surface().Point(x.value(), (Num(4480) - T2max * Num(11.2)).value(), colour::red);
+            curve.add({R, TL2.value(), T2max.value()});
         }
 
         // The same loss in the order (one-way loss)·2, tested in whole decibels.  No step can fault here: R is at
@@ -120,6 +130,11 @@ void Form16::calcoloportata() {
     const Num x = Num(Rsol.value_or(0)) * Num(128.8) + Num(500);
     const Num y = Num(4480) - Num(TLsol.value_or(0)) * Num(22.4);
     surface().Circle(x.value(), y.value(), 100, colour::red);
+    // The solution is drawn at its one-way loss, at twice the curve's scale.
+    results::Series& solution =
+        table.series(QStringLiteral("soluzione"), {QStringLiteral("R_km"), QStringLiteral("TL_dB")});
+    solution.y = results::Axis{4480, -22.4, false, QStringLiteral("TL"), QStringLiteral("dB")};
+    solution.add({Rsol.value_or(0), TLsol.value_or(0)});
 }
 
 }  // namespace px

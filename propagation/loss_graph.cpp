@@ -1,5 +1,6 @@
 #include "loss_graph.h"
 
+#include "export.h"
 #include "loss_model.h"
 
 namespace px {
@@ -23,6 +24,13 @@ Form14::Form14()
     Label8  = label("Label8",  "100  KHz", {3480, 8280, 795, 195}, transparent());
     // clang-format on
     onClick(Label4, &Form14::Label4_Click);
+    results::of(*this).plots = {
+        results::Plot{QRectF(500, 500, 6440, 4480),
+                      {500, 64.4, false, QStringLiteral("distanza"), QStringLiteral("km")},
+                      {4980, -112, false, QStringLiteral("attenuazione"), QStringLiteral("dB")}},
+        results::Plot{QRectF(500, 6000, 3220, 2240),
+                      {500, 32.2, false, QStringLiteral("frequenza"), QStringLiteral("kHz")},
+                      {8240, -56, false, QStringLiteral("assorbimento"), QStringLiteral("dB/km")}}};
 }
 
 // The legend of the spherical/cylindrical curve takes clicks and does nothing with them.
@@ -40,17 +48,25 @@ void Form14::Form_Paint() {
     surface().Line(500, 8240, 3880, 8240);
 
     // Spreading losses above 60 dB, both laws, 1 to 100 km.
+    results::Table& table = results::of(*this);
+    results::Series* spreading = &table.series(
+        QStringLiteral("divergenza"),
+        {QStringLiteral("distanza_km"), QStringLiteral("sferica_dB"), QStringLiteral("sferico_cilindrica_dB")}, 0);
     for (double R = 1; R <= 100; R = R + 0.1) {
         const double S20 = propagation::spreadingTerm(propagation::kSpherical, R).value();
         const double S10 = propagation::spreadingTerm(propagation::kSphericalCylindrical, R).value();
         surface().Point(R * 64.4 + 500, 4980 - S20 * 112, colour::red);
         surface().Point(R * 64.4 + 500, 4980 - S10 * 112, colour::blue);
+        spreading->add({R, S20, S10});
     }
+    results::Series* absorption = &table.series(
+        QStringLiteral("assorbimento"), {QStringLiteral("frequenza_kHz"), QStringLiteral("assorbimento_dB_km")}, 1);
 
     // Thorp's absorption coefficient, with its constant term, 0 to 100 kHz.
     for (double f = 0; f <= 100; f = f + 0.01) {
         const double alpha = propagation::absorption(f, propagation::Thorp::WithConstant).value();
         surface().Point(f * 32.2 + 500, 8240 - alpha * 56, colour::black);
+        absorption->add({f, alpha});
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "export.h"
 #include "loss_model.h"
 
 namespace px {
@@ -52,6 +53,9 @@ Form15::Form15()
     // clang-format on
     onClick(Command1, &Form15::Command1_Click);
     tabOrder({Text1, Text2, Text3, Text4, Text5, Text7, Text8, Combo1, Command1});
+    results::of(*this).plots = {results::Plot{QRectF(500, 500, 6440, 4480),
+                                              {500, 64.4, false, QStringLiteral("R"), QStringLiteral("km")},
+                                              {4980, -22.4, false, QStringLiteral("TL"), QStringLiteral("dB")}}};
 }
 
 void Form15::Command1_Click() { calcoloportata(); }
@@ -82,6 +86,8 @@ void Form15::calcoloportata() {
     const Num DI = Val(Text5->utf8());
 
     std::optional<double> Rsol, TLsol;
+    results::Table& table = results::of(*this);
+    table.inputs = exporting::inputsOf(*this, false);
     if (F1 != 0 && F2 != 0 && RC != 0) {
         const Num f0 = sqrt(F1 * F2);
         const Num B = F2 - F1;
@@ -92,12 +98,15 @@ void Form15::calcoloportata() {
         const Num TLmax = (((SL + DI) - NL) - DT) + BT;
 
         // The curve is clamped at the top of the plot; the limit line is drawn where it falls.
+        results::Series& curve = table.series(
+            QStringLiteral("curva"), {QStringLiteral("R_km"), QStringLiteral("TL_dB"), QStringLiteral("TLmax_dB")});
         for (double R = 0.1; R <= 100; R = R + 0.1) {
             Num TL = oneWayLoss(k, R, alpha);
             if (TL > Num(200)) TL = Num(200);
             const Num x = Num(R) * Num(64.4) + Num(500);
             surface().Point(x.value(), (Num(4980) - TL * Num(22.4)).value(), colour::blue);
             surface().Point(x.value(), (Num(4980) - TLmax * Num(22.4)).value(), colour::red);
+            curve.add({R, TL.value(), TLmax.value()});
         }
 
         // The true loss, out to 500 km, against the limit in whole decibels.
@@ -115,6 +124,8 @@ void Form15::calcoloportata() {
     const Num x = Num(Rsol.value_or(0)) * Num(64.4) + Num(500);
     const Num y = Num(4980) - Num(TLsol.value_or(0)) * Num(22.4);
     surface().Circle(x.value(), y.value(), 100, colour::red);
+    table.series(QStringLiteral("soluzione"), {QStringLiteral("R_km"), QStringLiteral("TL_dB")})
+        .add({Rsol.value_or(0), TLsol.value_or(0)});
 }
 
 }  // namespace px

@@ -1,5 +1,6 @@
 #include "bottom_reflection.h"
 
+#include "export.h"
 #include "numbers.h"
 #include "plot_frames.h"
 
@@ -32,6 +33,10 @@ Form8::Form8()
     Picture2 = logo("Picture2", 1812, 972);
     // clang-format on
     onClick(Command1, &Form8::Command1_Click);
+    results::of(*this).plots = {
+        results::Plot{QRectF(500, 6000, 3220, 2240),
+                      {500, 64.4, false, QStringLiteral("angolo di depressione"), QStringLiteral("°")},
+                      {8240, -0.0224, false, QStringLiteral("distanza"), QStringLiteral("m")}}};
     tabOrder({Text1, Text2, Command1});
 }
 
@@ -50,11 +55,17 @@ void Form8::calcolodist() {
     drawFrame();
     Num b = Val(Text2->utf8());
     Num h = Val(Text1->utf8());
+    results::Table& table = results::of(*this);
+    table.input(Label1->caption(), Text1->text());
+    table.input(Label6->caption(), Text2->text());
+    results::Series& drawn =
+        table.series(QString(), {QStringLiteral("angolo_gradi"), QStringLiteral("distanza_m")});
     // The diagram: the range at every angle of the scan for the height typed, flattened at 100 km.
     for (double a = 1; a <= 50; a = a + 0.01) {
         Num d = Num(2) * h / tan(Num(3.14159) * a / 180);
         if (d > 100000) d = 100000;
         surface().Point((Num(500) + Num(64.4) * a).value(), (Num(8240) - Num(0.0224) * d).value(), colour::blue);
+        drawn.add({a, d.value()});
     }
     // The result at the angle typed, not limited; a zero angle divides by a zero tangent.
     b = Val(Text2->utf8());

@@ -7,6 +7,7 @@
 #include <span>
 #include <vector>
 
+#include "export.h"
 #include "numbers.h"
 #include "piston.h"
 #include "plot_frames.h"
@@ -67,6 +68,9 @@ Form5::Form5()
     Picture1 = logo("Picture1", 1812, 1095);
     // clang-format on
     onClick(Command1, &Form5::Command1_Click);
+    results::of(*this).plots = {results::Plot{QRectF(500, 500, 6440, 4480),
+                                              {500, 64.4, false, QStringLiteral("angolo"), QStringLiteral("°")},
+                                              {2740, -2240, false, QStringLiteral("P"), QString()}}};
     tabOrder({Text1, Text2, Command1});
 }
 
@@ -80,6 +84,10 @@ void Form5::dircalc() {
     const Num D = Val(Text2->utf8());
     const Num f = Val(Text1->utf8());
     std::optional<double> theta3, theta6;
+    results::Table& table = results::of(*this);
+    table.input(Label1->caption(), Text1->text());
+    table.input(Label6->caption(), Text2->text());
+    results::Series& drawn = table.series(QString(), {QStringLiteral("angolo_gradi"), QStringLiteral("P")});
 
     // The first angle on its own: a zero frequency ends the run before it, a zero diameter after its argument.
     double theta = 0.1;
@@ -148,6 +156,7 @@ void Form5::dircalc() {
         if (0.48 < P && P < 0.5) theta6 = thetas[i];
         if (P > 1) P = 1;
         surface().Point((Num(500) + Num(64.4) * th).value(), (Num(2740) - Num(2240) * P).value(), colour::blue);
+        drawn.add({thetas[i], P.value()});
     }
 
     // An angle that no step found counts as 0.

@@ -1,5 +1,6 @@
 #include "doppler.h"
 
+#include "export.h"
 #include "numbers.h"
 #include "plot_frames.h"
 
@@ -26,6 +27,10 @@ Form7::Form7() : Screen(QStringLiteral("Form7"), QStringLiteral("Calcolo della f
     Picture1 = logo("Picture1", 1812, 1095);
     // clang-format on
     onClick(Command1, &Form7::Command1_Click);
+    results::of(*this).plots = {
+        results::Plot{QRectF(500, 6000, 3220, 2240),
+                      {500, 32.2, false, QStringLiteral("frequenza operativa"), QStringLiteral("kHz")},
+                      {8240, -0.448, false, QStringLiteral("frequenza doppler"), QStringLiteral("Hz")}}};
     tabOrder({Text1, Text2, Command1});
 }
 
@@ -48,11 +53,18 @@ void Form7::calcoldopp() {
     Label3->setCaption(QString::fromStdString(Format(fd.value(), "#####")));
     // The diagram is flattened at its top line, 5000 Hz; there is no lower limit.  Its hundred thousand points
     // are given room at once.
+    results::Table& table = results::of(*this);
+    table.input(Label1->caption(), Text1->text());
+    table.input(Label6->caption(), Text2->text());
+    results::Series& drawn =
+        table.series(QString(), {QStringLiteral("frequenza_kHz"), QStringLiteral("frequenza_doppler_Hz")});
+    drawn.cells.reserve(2 * 100001);
     surface().reserve(100001);
     for (double F = 0; F <= 100; F = F + 0.001) {
         fd = Num(F) * (v * 0.69);
         if (fd > 5000) fd = 5000;
         surface().Point((Num(500) + Num(32.2) * F).value(), (Num(8240) - Num(0.448) * fd).value(), colour::blue);
+        drawn.add({F, fd.value()});
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "export.h"
 #include "numbers.h"
 #include "plot_frames.h"
 
@@ -33,6 +34,9 @@ Form6::Form6() : Screen(QStringLiteral("Form6"), QStringLiteral("Calcolo diretti
     Picture1 = logo("Picture1", 1812, 972);
     // clang-format on
     onClick(Command1, &Form6::Command1_Click);
+    results::of(*this).plots = {results::Plot{QRectF(500, 500, 6440, 4480),
+                                              {500, 64.4, false, QStringLiteral("angolo"), QStringLiteral("°")},
+                                              {2740, -2240, false, QStringLiteral("P"), QString()}}};
     tabOrder({Text1, Text2, Command1});
 }
 
@@ -46,6 +50,10 @@ void Form6::dircalc() {
     const Num L = Val(Text2->utf8());
     const Num f = Val(Text1->utf8());
     std::optional<double> theta3, theta6;
+    results::Table& table = results::of(*this);
+    table.input(Label1->caption(), Text1->text());
+    table.input(Label6->caption(), Text2->text());
+    results::Series& drawn = table.series(QString(), {QStringLiteral("angolo_gradi"), QStringLiteral("P")});
     Num lambda;
     for (double theta = 0.1; theta <= 100; theta = theta + 0.1) {
         if (f == 0) return;
@@ -58,6 +66,7 @@ void Form6::dircalc() {
         if (0.68 < P && P < 0.707) theta3 = theta;
         if (0.48 < P && P < 0.5) theta6 = theta;
         surface().Point((Num(500) + Num(64.4) * th).value(), (Num(2740) - Num(2240) * P).value(), colour::blue);
+        drawn.add({theta, P.value()});
     }
     // An angle that no step found counts as 0.
     Label3->setCaption(QString::fromStdString(Format((Num(2) * theta3.value_or(0)).value(), "###.0")));
