@@ -44,7 +44,8 @@ public:
     bool close(const std::string& screen);
     bool type(const std::string& target, const std::string& chars);
     // A key by name (Backspace, Delete, Home, End, Left, Right, Up, Down, Enter, Space, Tab, or a letter or digit),
-    // with any of the prefixes "Ctrl+" and "Shift+": "Ctrl+C".
+    // with any of the prefixes "Ctrl+" and "Shift+": "Ctrl+C".  The screen's window is made the active one first,
+    // so that its window shortcuts answer whichever screen was active before.
     bool key(const std::string& target, const std::string& name);
     bool paste(const std::string& target, const std::string& text);
     bool pick(const std::string& target, const std::string& entry);
