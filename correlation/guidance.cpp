@@ -424,6 +424,8 @@ void Form12::paintDrawing(QPainter& painter, QSize size) {
     painter.restore();
 }
 
+QSize Form12::layoutSize() const { return controlsSize(); }
+
 void Form12::wheelEvent(QWheelEvent* event) {
     if (!reportScrolls()) {
         Screen::wheelEvent(event);

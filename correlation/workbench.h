@@ -155,6 +155,8 @@ public:
 protected:
     void Form_Paint() override;
     void paintDrawing(QPainter& painter, QSize size) override;
+    // A long report is read in its own band: the window scrolls over its controls only.
+    QSize layoutSize() const override;
     void wheelEvent(QWheelEvent* event) override;
     // The layout helpers, beside the procedure `label` and the accessor `field` of the same names.
     using Screen::field;

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QPainter>
@@ -14,6 +15,7 @@
 #include <QTimer>
 #include <QWheelEvent>
 #include <algorithm>
+#include <cmath>
 #include <map>
 
 #include "export.h"
@@ -63,6 +65,20 @@ Screen::Screen(const QString& name, const QString& caption, FontSpec font)
 }
 
 QSize Screen::layoutSize() const {
+    QSizeF all(controlsSize());
+    // Only a drawing that printed text has moved the print position down.
+    if (surface_.currentY() <= 0) return all.toSize();
+    const QFontMetricsF metrics(surface_.font());
+    surface_.forEach([&](const Primitive& p) {
+        if (p.kind != Primitive::Text) return;
+        const double x = p.x1 * twips::scale() + metrics.horizontalAdvance(surface_.textOf(p));
+        const double y = p.y1 * twips::scale() + metrics.height();
+        all = all.expandedTo(QSizeF(x, y));
+    });
+    return QSize(static_cast<int>(std::ceil(all.width())), static_cast<int>(std::ceil(all.height())));
+}
+
+QSize Screen::controlsSize() const {
     QRect all;
     for (QObject* o : children()) {
         auto* w = qobject_cast<QWidget*>(o);
@@ -300,6 +316,8 @@ void Screen::ensurePainted() {
     painting_ = true;
     guard([this] { Form_Paint(); });
     painting_ = false;
+    // What the repaint handler printed may reach beyond the window.
+    if (surface_.currentY() > 0) QTimer::singleShot(0, this, &Screen::placeScrollBars);
 }
 
 void Screen::paintEvent(QPaintEvent*) {

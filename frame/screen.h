@@ -54,8 +54,9 @@ public:
     // the layout's top-left corner from the window's (0, 0 while the whole layout is in view).
     QPoint scrollOffset() const { return offset_; }
     void scrollTo(QPoint offset);
-    // The layout's size in pixels: every control's place, shown or hidden, from the top-left corner.
-    QSize layoutSize() const;
+    // The layout's size in pixels: every control's place, shown or hidden, from the top-left corner, and the
+    // text printed on the drawing (the glossary's lines), unless the screen reads its printed text otherwise.
+    virtual QSize layoutSize() const;
 
     // The control of that layout name, or nullptr.
     QWidget* control(const QString& name) const;
@@ -95,6 +96,8 @@ protected:
     const FontSpec& screenFont() const { return font_; }
     void setBackground(const QColor& colour);
 
+    // The place of the controls alone, in pixels from the layout's top-left corner.
+    QSize controlsSize() const;
     // Paints the drawing for a layout of `size` pixels, the painter's origin at the layout's top-left corner.
     virtual void paintDrawing(QPainter& painter, QSize size);
 

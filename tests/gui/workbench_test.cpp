@@ -4,6 +4,7 @@
 // checked without a window at the end.
 #include <QCheckBox>
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <algorithm>
@@ -712,6 +713,17 @@ TEST_F(WorkbenchTest, AWindowSmallerThanItsLayoutScrolls) {
     const QRect check(s->control("Check1")->pos(), s->control("Check1")->size());
     EXPECT_TRUE(s->rect().contains(check)) << check.x() << "," << check.y();
     EXPECT_EQ(ui.primitives("Form12").size(), drawn);
+
+    // The glossary's layout is its printed text: restored, its last line can be scrolled into view.
+    ASSERT_TRUE(ui.show("Form17"));
+    px::Screen* glossary = px::screens::find("Form17");
+    glossary->showNormal();
+    glossary->resize(px::twips::toPixels(4680), px::twips::toPixels(3192));
+    px::Scenario::settle();
+    const double line = QFontMetricsF(glossary->surface().font()).height();
+    EXPECT_GE(glossary->layoutSize().height(), static_cast<int>(26 * line));
+    ASSERT_TRUE(ui.wheel("Form17", 100));
+    EXPECT_GE(glossary->scrollOffset().y() + glossary->height(), static_cast<int>(26 * line));
 }
 
 TEST(CorrelationCurves, ArcsineLawWithThreeFourteenForPi) {
