@@ -18,6 +18,8 @@
 
 #include "workbench.h"
 
+#include "accessibility.h"
+
 namespace px {
 
 namespace {
@@ -120,6 +122,8 @@ double lineHeight(const Surface& surface) { return QFontMetricsF(surface.font())
 void Form12::setUpGuidance() {
     Label16 = new Label(this, QStringLiteral("Label16"), QString(), kHintPlace, kDialogFont, transparent());
     Label16->setFocusPolicy(Qt::NoFocus);
+    // The hint is named by what it is, not by the worked example that happens to stand above it.
+    captionOf(Label16, QStringLiteral("Suggerimento"));
 
     // Enter in a data field takes the data over and computes.
     for (NumericField* f : fields_) {
