@@ -391,10 +391,10 @@ public:
 
 class FocusRing;
 
-// The drawing of a screen, an element of its own: a chart whose description says what it shows.
-class DrawingAccessible : public QAccessibleInterface {
+// An element of a screen that is no widget (its drawing, the text it shows): a leaf covering the whole window.
+class ScreenElementAccessible : public QAccessibleInterface {
 public:
-    explicit DrawingAccessible(Screen* s) : screen_(s) {}
+    explicit ScreenElementAccessible(Screen* s) : screen_(s) {}
     bool isValid() const override { return !screen_.isNull(); }
     QObject* object() const override { return nullptr; }
     QWindow* window() const override { return screen_ ? screen_->windowHandle() : nullptr; }
@@ -403,42 +403,42 @@ public:
     int childCount() const override { return 0; }
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override {
+        if (screen_.isNull()) return QRect();
+        return QRect(screen_->mapToGlobal(QPoint(0, 0)), screen_->size());
+    }
+
+protected:
+    // Read-only, and invisible while its window is.
+    QAccessible::State readOnlyState() const {
+        QAccessible::State s;
+        s.readOnly = true;
+        s.invisible = screen_.isNull() || !screen_->isVisible();
+        return s;
+    }
+    QPointer<Screen> screen_;
+};
+
+// The drawing of a screen, an element of its own: a chart whose description says what it shows.
+class DrawingAccessible : public ScreenElementAccessible {
+public:
+    using ScreenElementAccessible::ScreenElementAccessible;
     QString text(QAccessible::Text t) const override {
         if (screen_.isNull()) return QString();
         if (t == QAccessible::Name) return QStringLiteral("Diagramma");
         if (t == QAccessible::Description) return accessibility::drawingDescription(screen_.data());
         return QString();
     }
-    void setText(QAccessible::Text, const QString&) override {}
-    QRect rect() const override {
-        if (screen_.isNull()) return QRect();
-        return QRect(screen_->mapToGlobal(QPoint(0, 0)), screen_->size());
-    }
     QAccessible::Role role() const override { return QAccessible::Chart; }
-    QAccessible::State state() const override {
-        QAccessible::State s;
-        s.readOnly = true;
-        s.invisible = screen_.isNull() || !screen_->isVisible();
-        return s;
-    }
-
-private:
-    QPointer<Screen> screen_;
+    QAccessible::State state() const override { return readOnlyState(); }
 };
 
 // The text a screen shows (a sheet's page, the glossary), an element of its own: a read-only document named after
 // what it holds, whose text and description are the whole text.
-class PageAccessible : public QAccessibleInterface, public StaticTextInterface {
+class PageAccessible : public ScreenElementAccessible, public StaticTextInterface {
 public:
-    explicit PageAccessible(Screen* s) : screen_(s) {}
-    bool isValid() const override { return !screen_.isNull(); }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return screen_ ? screen_->windowHandle() : nullptr; }
-    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(screen_.data()); }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    using ScreenElementAccessible::ScreenElementAccessible;
     QString content() const override {
         const ShownText* shown = screen_ ? shownText(screen_.data()) : nullptr;
         return shown != nullptr ? shown->text() : QString();
@@ -450,27 +450,17 @@ public:
         if (t == QAccessible::Description || t == QAccessible::Value) return shown->text();
         return QString();
     }
-    void setText(QAccessible::Text, const QString&) override {}
-    QRect rect() const override {
-        if (screen_.isNull()) return QRect();
-        return QRect(screen_->mapToGlobal(QPoint(0, 0)), screen_->size());
-    }
     QAccessible::Role role() const override { return QAccessible::Document; }
     QAccessible::State state() const override {
-        QAccessible::State s;
-        s.readOnly = true;
+        QAccessible::State s = readOnlyState();
         s.multiLine = true;
         s.selectableText = true;
-        s.invisible = screen_.isNull() || !screen_->isVisible();
         return s;
     }
     void* interface_cast(QAccessible::InterfaceType t) override {
         if (t == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
         return nullptr;
     }
-
-private:
-    QPointer<Screen> screen_;
 };
 
 class ScreenAccessible : public QAccessibleWidget {
