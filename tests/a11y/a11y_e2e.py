@@ -487,6 +487,23 @@ class Keyboard:
         for c in text:
             self.key(c)
 
+    def fill(self, values):
+        """Types each value into the field of that caption, reached with Tab."""
+        for caption, value in values:
+            self.tab_to(caption, "text")
+            self.type(value)
+            wait_for("the value " + value, lambda: text_of(self.focused) == value)
+
+    def press_button(self, caption):
+        self.tab_to(caption, "push button")
+        self.key("Enter")
+
+    def compute(self, values):
+        """The workbench's round: the data typed, taken over with "Convalida dati", then "Calcolo"."""
+        self.fill(values)
+        self.press_button("Convalida dati")
+        self.press_button("Calcolo")
+
     def name(self):
         try:
             return " ".join(self.focused.name.split()) if self.focused is not None else ""
@@ -539,14 +556,7 @@ def keyboard_run(pyatspi, process, cover):
     # A curve.
     keys.tab_to("SELEZIONE PROCESSO", "combo box")
     keys.move_to("ANAL. C = f(F,tc)")
-    for caption, value in (("F (Hz)", "2000"), ("F.scala(microS.)", "1000"), ("tc (microS.)", "500")):
-        keys.tab_to(caption, "text")
-        keys.type(value)
-        wait_for("the value " + value, lambda: text_of(keys.focused) == value)
-    keys.tab_to("Convalida dati", "push button")
-    keys.key("Enter")
-    keys.tab_to("Calcolo", "push button")
-    keys.key("Enter")
+    keys.compute((("F (Hz)", "2000"), ("F.scala(microS.)", "1000"), ("tc (microS.)", "500")))
     chart = wait_for("the workbench's drawing", lambda: find(bench, lambda n: n.name == "Diagramma"))
     wait_for("the curve in the description", lambda: "Curva blu" in (chart.description or ""))
     print("keyboard: the curve of F = 2000 Hz reads %r" % chart.description, flush=True)
@@ -573,14 +583,7 @@ def keyboard_run(pyatspi, process, cover):
     # An algorithm report.
     keys.tab_to("SELEZIONE ALGORITMI PER SISTEMI DIGITALI")
     keys.move_to("Nux(Veff) = f[RC(Sec.);BW(Hz)]", limit=8)
-    for caption, value in (("V.alim.(Vcc.)", "10"), ("RC(Sec.)", "1"), ("BW(Hz)", "1000")):
-        keys.tab_to(caption, "text")
-        keys.type(value)
-        wait_for("the value " + value, lambda: text_of(keys.focused) == value)
-    keys.tab_to("Convalida dati", "push button")
-    keys.key("Enter")
-    keys.tab_to("Calcolo", "push button")
-    keys.key("Enter")
+    keys.compute((("V.alim.(Vcc.)", "10"), ("RC(Sec.)", "1"), ("BW(Hz)", "1000")))
     chart = wait_for("the workbench's drawing", lambda: find(bench, lambda n: n.name == "Diagramma"))
     wait_for("the algorithm's report", lambda: "Nux(Veff.)=" in (chart.description or ""))
     print("keyboard: the report reads %r" % " ".join(chart.description.split()), flush=True)
@@ -588,25 +591,17 @@ def keyboard_run(pyatspi, process, cover):
     # A block report: n = 2, then the pairs (1, 2) and (2, 4).
     keys.tab_to("SELEZIONE PROCESSO", "combo box")
     keys.move_to("CORR. BLOCCHI  NUMERICI")
-    keys.tab_to("Calcolo", "push button")
-    keys.key("Enter")
+    keys.press_button("Calcolo")
     for index, (a, b) in enumerate(((1, 2), (2, 4)), start=1):
-        for caption, value in (("n", "2"), ("%d A" % index, str(a)), ("%d B" % index, str(b))):
-            keys.tab_to(caption, "text")
-            keys.type(value)
-            wait_for("the value " + value, lambda: text_of(keys.focused) == value)
-        keys.tab_to("Convalida dati", "push button")
-        keys.key("Enter")
-    keys.tab_to("Calcolo", "push button")
-    keys.key("Enter")
+        keys.fill((("n", "2"), ("%d A" % index, str(a)), ("%d B" % index, str(b))))
+        keys.press_button("Convalida dati")
+    keys.press_button("Calcolo")
     chart = wait_for("the workbench's drawing", lambda: find(bench, lambda n: n.name == "Diagramma"))
     wait_for("the block report", lambda: "A media =    1.5" in (chart.description or ""))
     print("keyboard: the block report reads A media = 1.5", flush=True)
     # n = 0 taken over: the next "Calcolo" of the blocks starts afresh.
-    keys.tab_to("n", "text")
-    keys.type("0")
-    keys.tab_to("Convalida dati", "push button")
-    keys.key("Enter")
+    keys.fill((("n", "0"),))
+    keys.press_button("Convalida dati")
     pyatspi.Registry.deregisterEventListener(on_activate, "window:activate")
 
 
