@@ -112,7 +112,7 @@ void synthesizeCycle(SimulationState& sim, WorkingValues& wv, const CycleFields&
     const double Y = Val(fields.si);
     const Num a = pw(10, Num(Y) / 20);
     // Below -20 dB the correlator's output is lost in its noise: the run stops here with a message.
-    if (Y < -20) throw Fault(FaultKind::InputBelowMinus20dB);
+    if (Y < -20) throw Fault(FaultKind::InvalidArgument, kSiNiBelowMinus20dB);
 
     const Num L1 = Num(sim.RCs) * 1400 / 0.1;
     for (int j = 0; j < kSimulationSamples; ++j) {

@@ -17,6 +17,10 @@
 
 namespace px {
 
+// What the simulation says of an input Si/Ni below -20 dB, where the correlator's output is lost in its noise.
+inline constexpr const char* kSiNiBelowMinus20dB =
+    "Il rapporto Si/Ni di ingresso non deve essere inferiore a -20 dB";
+
 inline constexpr int kSimulationCycles = 1000;
 inline constexpr int kSimulationSamples = 101;
 // The marks of a cycle: the nine channels and three interpolated points between each pair, k = 12 … 44.
@@ -62,7 +66,8 @@ void buildCoincidenceTable(SimulationState& sim);
 
 // One cycle of input synthesis and integration: 101 samples of two noisy inputs with a common signal, the middle
 // channel driven by their sign coincidence, the eight others by random table entries.  Writes D, Valim and Sux.
-// Throws Fault(InputBelowMinus20dB) for an input Si/Ni below -20 dB, and the arithmetic faults of its steps.
+// Throws a fault that says so (kSiNiBelowMinus20dB) for an input Si/Ni below -20 dB, and the arithmetic faults of
+// its steps.
 void synthesizeCycle(SimulationState& sim, WorkingValues& wv, const CycleFields& fields, TimeOfDay& clock,
                      Uniform& random, CycleOutput& out);
 

@@ -21,6 +21,7 @@
 
 #include "controls.h"
 #include "export.h"
+#include "fault_box.h"
 #include "json.h"
 #include "screen.h"
 

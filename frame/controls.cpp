@@ -20,6 +20,7 @@
 #include <tuple>
 
 #include "fault.h"
+#include "fault_box.h"
 #include "numbers.h"
 
 namespace px {

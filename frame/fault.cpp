@@ -17,8 +17,6 @@ const char* faultMessage(FaultKind kind) noexcept {
             return "Overflow";
         case FaultKind::IndexOutOfRange:
             return "Indice fuori dai limiti della tabella";
-        case FaultKind::InputBelowMinus20dB:
-            return "Il rapporto Si/Ni di ingresso non deve essere inferiore a -20 dB";
     }
     return "Errore";
 }

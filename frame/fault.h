@@ -17,8 +17,6 @@ enum class FaultKind {
     DivisionByZero,   // a division by zero (0/0 included)
     Overflow,         // a result beyond double range, a 16-bit value out of range, a number too large to read
     IndexOutOfRange,  // an index outside a table of fixed size
-    // The input Si/Ni of the correlator simulation below -20 dB, where its output is lost in its noise.
-    InputBelowMinus20dB,
 };
 
 class Fault : public std::exception {
@@ -39,7 +37,8 @@ private:
 // The Italian name of a fault kind, as the message box shows it.
 const char* faultMessage(FaultKind kind) noexcept;
 
-// Where faults go.  The application installs a message box; tests and the driver install a recorder.
+// Where faults go.  The widget layer's message box is the application's (fault_box.h, which also chooses the
+// reporter in force); tests and the driver install a recorder.
 class FaultReporter {
 public:
     virtual ~FaultReporter() = default;
@@ -57,10 +56,5 @@ public:
 private:
     std::vector<std::string> messages_;
 };
-
-// The reporter in force; the message box one unless another was installed.
-FaultReporter& faultReporter();
-// Installs a reporter (nullptr restores the message box); the caller keeps ownership.
-void setFaultReporter(FaultReporter* reporter);
 
 }  // namespace px

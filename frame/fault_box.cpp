@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
-#include "fault.h"
+#include "fault_box.h"
 
 namespace px {
 

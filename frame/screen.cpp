@@ -20,6 +20,7 @@
 
 #include "export.h"
 #include "fault.h"
+#include "fault_box.h"
 #include "memory.h"
 #include "numbers.h"
 

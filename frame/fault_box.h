@@ -1,0 +1,13 @@
+// The reporter in force: the application's message box, or the one a test or the driver installed.
+#pragma once
+
+#include "fault.h"
+
+namespace px {
+
+// The reporter in force; the message box one unless another was installed.
+FaultReporter& faultReporter();
+// Installs a reporter (nullptr restores the message box); the caller keeps ownership.
+void setFaultReporter(FaultReporter* reporter);
+
+}  // namespace px
