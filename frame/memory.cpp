@@ -91,7 +91,7 @@ void release(void* block, std::size_t bytes) noexcept {
         return;
     }
 #endif
-    ::operator delete(block, bytes);
+    ::operator delete(block);
 }
 
 }  // namespace px::memory
