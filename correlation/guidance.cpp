@@ -2,7 +2,6 @@
 // or not, the pair stored, the simulation running, stopped or ended, a report copied or none to copy), Enter in a
 // data field, Esc, the tool-tip of every field after the process that set its caption, and the view of a printed
 // report longer than the room above the controls.
-#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -67,15 +66,6 @@ const FieldTip kTips[] = {
     {"mult.=1", "Modo: 1 correla B con A a ogni scorrimento; un altro valore dà il rapporto singolo"},
 };
 
-// The text of an accessible change of the hint, heard as a new result is.
-void announce(Label* hint, const QString& before) {
-    if (!QAccessible::isActive()) return;
-    QAccessibleTextUpdateEvent text(hint, 0, before, hint->caption());
-    QAccessible::updateAccessibility(&text);
-    QAccessibleEvent name(hint, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&name);
-}
-
 // The keys that scroll a long report pass over a data field, which would take Ctrl+Home and Ctrl+End itself.
 class ReportKeysPassThrough : public QObject {
 public:
@@ -124,6 +114,8 @@ void Form12::setUpGuidance() {
     Label16->setFocusPolicy(Qt::NoFocus);
     // The hint is named by what it is, not by the worked example that happens to stand above it.
     captionOf(Label16, QStringLiteral("Suggerimento"));
+    // Each new hint is heard, as a new result is.
+    accessibility::announcesItsText(Label16);
 
     // Enter in a data field takes the data over and computes.
     for (NumericField* f : fields_) {
@@ -192,9 +184,7 @@ void Form12::setUpGuidance() {
 
 void Form12::setHint(const QString& text) {
     if (Label16 == nullptr || Label16->caption() == text) return;
-    const QString before = Label16->caption();
     Label16->setCaption(text);
-    announce(Label16, before);
 }
 
 QString Form12::hint() const { return Label16 != nullptr ? Label16->caption() : QString(); }

@@ -839,6 +839,8 @@ bool isResult(const QWidget* label) {
     return l != nullptr && px::isResult(l);
 }
 
+void announcesItsText(QWidget* label) { label->setProperty(kResult, true); }
+
 QString nameOf(const QWidget* control) {
     if (control == nullptr) return QString();
     if (auto* s = qobject_cast<const Screen*>(control)) {

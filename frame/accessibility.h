@@ -44,6 +44,8 @@ void install();
 
 // Whether a label is a result label: bordered, and empty when its screen first showed.
 bool isResult(const QWidget* label);
+// Makes a label without a border a result label too: a screen reader hears each new text it shows.
+void announcesItsText(QWidget* label);
 // The caption label of a numeric field, choice box or result label, or nullptr.
 QWidget* captionLabel(const QWidget* control);
 // The name a screen reader reads for that control.
