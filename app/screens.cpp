@@ -2,7 +2,7 @@
 
 #include "catalogue.h"
 #include "correlation.h"
-#include "frame_screens.h"
+#include "home.h"
 #include "noise.h"
 #include "propagation.h"
 #include "transducers.h"
@@ -12,7 +12,7 @@ static void initAssets() { Q_INIT_RESOURCE(assets); }
 namespace px {
 void registerAllScreens() {
     initAssets();
-    registerFrameScreens();
+    registerHomeScreens();
     registerNoiseScreens();
     registerPropagationScreens();
     registerTransducerScreens();

@@ -1,11 +1,9 @@
 #include <QApplication>
 #include <QGuiApplication>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QPalette>
 #include <QScreen>
 #include <QStyleFactory>
-#include <QTranslator>
 #include <clocale>
 
 #include "accessibility.h"
@@ -13,26 +11,11 @@
 #include "controls.h"
 #include "memory.h"
 #include "numbers.h"
+#include "reading.h"
 #include "screen.h"
 
 namespace px {
 
-namespace {
-
-// The language of the interface: the screens' own texts are Italian, and so are the toolkit's (the fields' context
-// menu, the buttons of message boxes and dialogs), from Qt's own translations.
-const char* const kInterfaceLanguage = "it";
-
-void translateToolkit() {
-    auto* translator = new QTranslator(qApp);
-    if (translator->load(QLocale(QString::fromLatin1(kInterfaceLanguage)), QStringLiteral("qtbase"),
-                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(translator);
-    else
-        delete translator;  // without the translations installed the toolkit's texts stay in English
-}
-
-}  // namespace
 
 void startUp() {
     // While the cover is built and read, the room of the largest first screen is touched ahead: a graph's list
@@ -45,7 +28,7 @@ void startUp() {
     // The C library's number conversions stay with the full stop whatever the user's settings: regional
     // separators are written by Format and the text form only, from QLocale.
     std::setlocale(LC_NUMERIC, "C");
-    translateToolkit();
+    reading::apply(reading::preferred());
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QPalette pal = QApplication::palette();
     pal.setColor(QPalette::Window, colour::buttonFace());

@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "chance.h"
+#include "translate.h"
 #include "working_values.h"
 
 namespace px::curves {
@@ -20,7 +21,7 @@ using PointSink = std::function<void(float x, float y)>;
 // than the counter's first value, 1e-7, asks for more; such a sweep is refused with an overflow fault before its
 // first point instead of running for hours, its message naming the cause.
 inline constexpr double kMaxSweepSteps = 100000;
-inline constexpr const char* kFullScaleTooSmall = "Fondo scala troppo piccolo";
+inline constexpr const char* kFullScaleTooSmall = PX_TRANSLATE_NOOP("Fault", "Fondo scala troppo piccolo");
 
 // 1 "ANAL. C = f(F,tc)": sin(x)/x of the delay.
 void analFtc(const WorkingValues& wv, const PointSink& sink);

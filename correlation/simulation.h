@@ -13,13 +13,14 @@
 #include <string>
 
 #include "chance.h"
+#include "translate.h"
 #include "working_values.h"
 
 namespace px {
 
 // What the simulation says of an input Si/Ni below -20 dB, where the correlator's output is lost in its noise.
 inline constexpr const char* kSiNiBelowMinus20dB =
-    "Il rapporto Si/Ni di ingresso non deve essere inferiore a -20 dB";
+    PX_TRANSLATE_NOOP("Fault", "Il rapporto Si/Ni di ingresso non deve essere inferiore a -20 dB");
 
 inline constexpr int kSimulationCycles = 1000;
 inline constexpr int kSimulationSamples = 101;

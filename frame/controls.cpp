@@ -1,5 +1,7 @@
 #include "controls.h"
 
+#include "translate.h"
+
 #include <QAccessible>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -199,7 +201,7 @@ public:
             pending_ = true;
             QTimer::singleShot(0, this, [this] {
                 pending_ = false;
-                faultReporter().report(Fault(FaultKind::Overflow, "Testo troppo lungo"));
+                faultReporter().report(Fault(FaultKind::Overflow, PX_TRANSLATE_NOOP("Fault", "Testo troppo lungo")));
             });
         }
         return Invalid;

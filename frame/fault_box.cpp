@@ -12,10 +12,10 @@ class MessageBoxReporter : public FaultReporter {
 public:
     void report(const Fault& fault) override {
         QMessageBox box(QMessageBox::Critical, QStringLiteral("PELAGONIX"),
-                        QStringLiteral("Errore di calcolo: %1.").arg(QString::fromUtf8(fault.what())),
+                        QCoreApplication::translate("Fault", "Errore di calcolo: %1.").arg(faultText(fault)),
                         QMessageBox::Ok, QApplication::activeWindow());
-        box.setInformativeText(
-            QStringLiteral("Il calcolo si è fermato a questo passo: i risultati già scritti restano."));
+        box.setInformativeText(QCoreApplication::translate(
+            "Fault", "Il calcolo si è fermato a questo passo: i risultati già scritti restano."));
         box.exec();
     }
 };
@@ -23,6 +23,8 @@ public:
 MessageBoxReporter gMessageBox;
 FaultReporter* gReporter = &gMessageBox;
 }  // namespace
+
+QString faultText(const Fault& fault) { return QCoreApplication::translate("Fault", fault.what()); }
 
 FaultReporter& faultReporter() { return *gReporter; }
 

@@ -1,9 +1,14 @@
 // The reporter in force: the application's message box, or the one a test or the driver installed.
 #pragma once
 
+#include <QString>
+
 #include "fault.h"
 
 namespace px {
+
+// The fault's message as the user reads it, in the reading in force.
+QString faultText(const Fault& fault);
 
 // The reporter in force; the message box one unless another was installed.
 FaultReporter& faultReporter();

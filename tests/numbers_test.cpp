@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "frame/numbers.h"
+#include "runtime/numbers.h"
 
 namespace px {
 namespace {

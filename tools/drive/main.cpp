@@ -3,6 +3,8 @@
 #include <unistd.h>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <ctime>
 #include <fstream>
@@ -42,6 +44,11 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("PELAGONIX"));
+    QApplication::setOrganizationName(QStringLiteral("PELAGONIX"));
+    // A run of the driver neither reads nor leaves the user's remembered choices (the reading among them): its
+    // settings live in a folder of its own for the run.
+    const QTemporaryDir settingsDir;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
 
     std::ifstream file;
     std::istream* in = &std::cin;

@@ -3,6 +3,8 @@
 
 #include <utility>
 
+#include "translate.h"
+
 namespace px {
 
 const char* Fault::what() const noexcept { return message_ != nullptr ? message_ : faultMessage(kind_); }
@@ -10,15 +12,15 @@ const char* Fault::what() const noexcept { return message_ != nullptr ? message_
 const char* faultMessage(FaultKind kind) noexcept {
     switch (kind) {
         case FaultKind::InvalidArgument:
-            return "Argomento non valido";
+            return PX_TRANSLATE_NOOP("Fault", "Argomento non valido");
         case FaultKind::DivisionByZero:
-            return "Divisione per zero";
+            return PX_TRANSLATE_NOOP("Fault", "Divisione per zero");
         case FaultKind::Overflow:
-            return "Overflow";
+            return PX_TRANSLATE_NOOP("Fault", "Overflow");
         case FaultKind::IndexOutOfRange:
-            return "Indice fuori dai limiti della tabella";
+            return PX_TRANSLATE_NOOP("Fault", "Indice fuori dai limiti della tabella");
     }
-    return "Errore";
+    return PX_TRANSLATE_NOOP("Fault", "Errore");
 }
 
 std::vector<std::string> FaultRecorder::take() {

@@ -1,4 +1,4 @@
-#include "frame_screens.h"
+#include "home.h"
 
 #include "cover.h"
 #include "glossary.h"
@@ -6,7 +6,7 @@
 #include "sheets.h"
 
 namespace px {
-void registerFrameScreens() {
+void registerHomeScreens() {
     screens::add(QStringLiteral("Form1"), [] { return new Form1; });
     screens::add(QStringLiteral("Form13"), [] { return new Form13; });
     screens::add(QStringLiteral("Form17"), [] { return new Form17; });
