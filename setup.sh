@@ -12,7 +12,7 @@ cd "$(dirname "$0")"
 mode=${1:-run}
 
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev libbenchmark-dev
-          fonts-liberation fonts-dejavu-core clang-format qt6-translations-l10n
+          fonts-liberation fonts-dejavu-core clang-format qt6-translations-l10n qt6-tools-dev qt6-l10n-tools
           xvfb dbus at-spi2-core python3-pyatspi)
 case "$mode" in
   package) packages+=(dpkg-dev desktop-file-utils appstream lintian) ;;
