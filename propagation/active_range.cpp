@@ -1,20 +1,14 @@
 #include "active_range.h"
 
-#include <optional>
-
-#include "export.h"
-#include "loss_model.h"
-
 namespace px {
 
-namespace {
-const FontSpec kFieldFont = sans(8.4);
-}  // namespace
-
+// Range 0 to 50 km at 128.8 twips a km, two-way loss 0 to 400 dB at 11.2 twips a dB, origin at (500, 4480).
 Form16::Form16()
-    : Screen(QStringLiteral("Form16"),
-             QStringLiteral("Calcolo della portata di scoperta di un sonar attivo (propagazione normale)"),
-             kDialogFont) {
+    : DetectionRangeScreen(
+          QStringLiteral("Form16"),
+          QStringLiteral("Calcolo della portata di scoperta di un sonar attivo (propagazione normale)"),
+          {0, 128.8, 11.2}) {
+    const FontSpec& kFieldFont = fieldFont();
     // clang-format off
     Label18  = label("Label18", "400 dB", {0, 0, 615, 255}, transparent());
     Label11  = label("Label11", "Soluzione grafico numerica", {6240, 1080, 2655, 255}, sans(9.6), transparent());
@@ -27,8 +21,7 @@ Form16::Form16()
     Label1   = label("Label1",  "Ftx(Hz)", {120, 4920, 615, 195});
     Text1    = field("Text1",   "", {840, 4920, 735, 285}, kFieldFont);
     Text1->setToolTip(QStringLiteral("Frequenza di emissione Ftx, in Hz"));
-    Combo1   = choice("Combo1", "Propagazione", {"Sferica", "Sfer.cil."}, {1680, 4920, 1695, 315}, kFieldFont);
-    Combo1->setToolTip(QStringLiteral("Legge di propagazione: sferica o sferico-cilindrica"));
+    Combo1   = lawChoice({1680, 4920, 1695, 315});
     Label2   = label("Label2",  "Bwrx(Hz)", {0, 5400, 765, 195});
     Text2    = field("Text2",   "", {840, 5400, 735, 285}, kFieldFont);
     Text2->setToolTip(QStringLiteral("Banda di ricezione Bwrx per gli impulsi, in Hz"));
@@ -37,104 +30,54 @@ Form16::Form16()
     Text3->setToolTip(QStringLiteral("Livello di emissione LI del trasmettitore, in dB"));
     Label4   = label("Label4",  "NL(dB)", {120, 6405, 600, 195});
     Text4    = field("Text4",   "", {840, 6360, 735, 285}, kFieldFont);
-    Text4->setToolTip(QStringLiteral("Livello spettrale NL del rumore del mare, in dB"));
     Label5   = label("Label5",  "DI(dB)", {120, 6915, 555, 195});
     Text5    = field("Text5",   "", {840, 6840, 735, 285}, kFieldFont);
-    Text5->setToolTip(QStringLiteral("Indice di direttività DI del ricevitore, in dB"));
     Label7   = label("Label7",  "tTx(Sec)", {0, 7320, 735, 195});
     Text7    = field("Text7",   "", {840, 7320, 735, 285}, kFieldFont);
     Text7->setToolTip(QStringLiteral("Durata tTx dell'impulso emesso, in secondi"));
     Command1 = button("Command1", "Calcolo", {1800, 7440, 1575, 495}, sans(9.6));
     Label8   = label("Label8",  "d", {480, 7800, 120, 195});
     Text8    = field("Text8",   "", {840, 7800, 735, 285}, kFieldFont);
-    Text8->setToolTip(QStringLiteral("Indice d di scoperta e falso allarme (curve ROC), numero puro"));
     Label19  = label("Label19", "TS(dB)", {120, 8280, 615, 255});
     Text6    = field("Text6",   "", {840, 8280, 735, 285}, kFieldFont);
     Text6->setToolTip(QStringLiteral("Forza del bersaglio TS, in dB"));
     Label13  = label("Label13", "Soluzione numerico iterativa  R (Km) =", {3600, 5280, 3375, 255}, sans(9.6));
     Label12  = result("Label12", {6960, 5160, 855, 495}, sans(13.2));
     // clang-format on
+    commonTips();
     onClick(Command1, &Form16::Command1_Click);
     tabOrder({Text1, Text2, Text3, Text4, Text5, Text7, Text8, Text6, Combo1, Command1});
     results::of(*this).plots = {results::Plot{QRectF(500, 0, 6440, 4480),
                                               {500, 128.8, false, QStringLiteral("R"), QStringLiteral("km")},
                                               {4480, -11.2, false, QStringLiteral("TL2"), QStringLiteral("dB")}}};
-}
-
-void Form16::Command1_Click() { calcoloportata(); }
-
-void Form16::Form_Paint() { cornice(); }
-
-// Range 0 to 50 km at 128.8 twips a km, two-way loss 0 to 400 dB at 11.2 twips a dB, origin at (500, 4480).
-void Form16::cornice() {
-    drawDottedGrid(surface(), {500, 0, 6440, 4480, 322, 28, 224, 42});
-    surface().Line(500, 0, 500, 4480);
-    surface().Line(500, 4480, 7100, 4480);
+    // The solution is drawn at its one-way loss, at twice the curve's scale.
+    solutionAxis = results::Axis{4480, -22.4, false, QStringLiteral("TL"), QStringLiteral("dB")};
 }
 
 // The largest two-way loss the active sonar equation allows, the two-way loss curve against it, and the range
 // found by a scan in steps of one metre.
-void Form16::calcoloportata() {
+propagation::Solution Form16::compute(results::Table& table) {
     using namespace propagation;
-    surface().Clear();
-    cornice();
-
-    const double k = detectionSpreading(Combo1->utf8());
-
-    const Num Ftx = Val(Text1->utf8());
-    const Num Bwrx = Val(Text2->utf8());
-    const Num d = Val(Text8->utf8());
-    const Num tTx = Val(Text7->utf8());
-    const Num LI = Val(Text3->utf8());
-    const Num NL = Val(Text4->utf8());
-    const Num DI = Val(Text5->utf8());
-    const Num TS = Val(Text6->utf8());
-
-    std::optional<double> Rsol, TLsol;
-    results::Table& table = results::of(*this);
+    ActiveInputs in;
+    in.k = detectionSpreading(law());
+    in.Ftx = Val(Text1->utf8());
+    in.Bwrx = Val(Text2->utf8());
+    in.d = Val(Text8->utf8());
+    in.tTx = Val(Text7->utf8());
+    in.LI = Val(Text3->utf8());
+    in.NL = Val(Text4->utf8());
+    in.DI = Val(Text5->utf8());
+    in.TS = Val(Text6->utf8());
     table.inputs = exporting::inputsOf(*this, false);
-    if (Ftx != 0 && Bwrx != 0 && tTx != 0) {
-        const Num f = Ftx / Num(1000);
-        const Num alpha = absorption(f, Thorp::WithoutConstant);
-        const Num DT = (ln((Bwrx * d) / tTx) * Num(5)) / ln(Num(10));
-        const Num T2max = (((LI + TS) - NL) + DI) - DT;
+    if (!in.complete()) return {};
 
-        // The curve is not clamped: a loss above 400 dB falls above the window.
-        results::Series& curve =
-            table.series(QStringLiteral("curva"),
-                         {QStringLiteral("R_km"), QStringLiteral("TL2_dB"), QStringLiteral("T2max_dB")});
-        for (double R = 0.1; R <= 50; R = R + 0.1) {
-            const Num TL2 = (spreadingTerm(Num(k) * Num(2), R) + Num(120)) + Num(R) * (alpha * Num(2));
-            const Num x = Num(R) * Num(128.8) + Num(500);
-            surface().Point(x.value(), (Num(4480) - TL2 * Num(11.2)).value(), colour::blue);
-            surface().Point(x.value(), (Num(4480) - T2max * Num(11.2)).value(), colour::red);
-            curve.add({R, TL2.value(), T2max.value()});
-        }
-
-        // The same loss in the order (one-way loss)·2, tested in whole decibels.  No step can fault here: R is at
-        // least 0.1 and at most 50, and α is finite (at most about 1.8e304), so plain doubles give the checked
-        // values bit for bit.
-        RangeSolution solution(T2max.value());
-        const double ln10 = std::log(10.0);
-        const double a = alpha.value();
-        for (double R = 0.1; R <= 50; R = R + 0.001) {
-            const double TL2 = oneWayLossPlain(k, R, a, ln10) * 2;
-            solution.step(R, TL2, TL2 / 2);
-        }
-        Rsol = solution.range();
-        TLsol = solution.loss();
-        Label12->setCaption(QString::fromStdString(Format(Rsol, "###.0")));
-    }
-
-    // The marker sits on the origin when there is no solution; its loss is one-way, on the two-way scale.
-    const Num x = Num(Rsol.value_or(0)) * Num(128.8) + Num(500);
-    const Num y = Num(4480) - Num(TLsol.value_or(0)) * Num(22.4);
-    surface().Circle(x.value(), y.value(), 100, colour::red);
-    // The solution is drawn at its one-way loss, at twice the curve's scale.
-    results::Series& solution =
-        table.series(QStringLiteral("soluzione"), {QStringLiteral("R_km"), QStringLiteral("TL_dB")});
-    solution.y = results::Axis{4480, -22.4, false, QStringLiteral("TL"), QStringLiteral("dB")};
-    solution.add({Rsol.value_or(0), TLsol.value_or(0)});
+    const ActiveRange model(in);
+    // The curve is not clamped: a loss above 400 dB falls above the window.
+    model.curve(drawing(table.series(
+        QStringLiteral("curva"), {QStringLiteral("R_km"), QStringLiteral("TL2_dB"), QStringLiteral("T2max_dB")})));
+    const Solution found = model.solve();
+    Label12->setCaption(QString::fromStdString(Format(found.range, "###.0")));
+    return found;
 }
 
 }  // namespace px

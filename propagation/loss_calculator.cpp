@@ -42,14 +42,11 @@ void Form4::Command2_Click() { screens::show(QStringLiteral("Form14")); }
 void Form4::calcoloatt() {
     const Num R = Val(Text2->utf8());
     const Num f = Val(Text1->utf8());
-    std::optional<double> TLdiv;
-    if (Combo1->text() == QStringLiteral("Sferica"))
-        TLdiv = propagation::spreadingLoss(propagation::kSpherical, R).value();
-    if (Combo1->text() == QStringLiteral("Sfer/cil"))
-        TLdiv = propagation::spreadingLoss(propagation::kSphericalCylindrical, R).value();
-    Label3->setCaption(QString::fromStdString(Format(TLdiv, "###.0")));
-    const Num A = propagation::absorption(f, propagation::Thorp::WithConstant) * R;
-    Label9->setCaption(QString::fromStdString(Format(A.value(), "###.0")));
+    std::optional<propagation::Law> law;
+    if (Combo1->text() == QStringLiteral("Sferica")) law = propagation::Law::Spherical;
+    if (Combo1->text() == QStringLiteral("Sfer/cil")) law = propagation::Law::SphericalCylindrical;
+    Label3->setCaption(QString::fromStdString(Format(propagation::pathSpreadingLoss(law, R), "###.0")));
+    Label9->setCaption(QString::fromStdString(Format(propagation::absorptionLoss(f, R).value(), "###.0")));
 }
 
 }  // namespace px

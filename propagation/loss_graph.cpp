@@ -5,8 +5,6 @@
 
 namespace px {
 
-namespace {}  // namespace
-
 Form14::Form14()
     : Screen(QStringLiteral("Form14"), QStringLiteral("Grafico dell'attenuazione per propagazione"), kDialogFont) {
     // clang-format off
@@ -52,22 +50,19 @@ void Form14::Form_Paint() {
     results::Series* spreading = &table.series(
         QStringLiteral("divergenza"),
         {QStringLiteral("distanza_km"), QStringLiteral("sferica_dB"), QStringLiteral("sferico_cilindrica_dB")}, 0);
-    for (double R = 1; R <= 100; R = R + 0.1) {
-        const double S20 = propagation::spreadingTerm(propagation::kSpherical, R).value();
-        const double S10 = propagation::spreadingTerm(propagation::kSphericalCylindrical, R).value();
+    propagation::spreadingCurves([&](double R, double S20, double S10) {
         surface().Point(R * 64.4 + 500, 4980 - S20 * 112, colour::red);
         surface().Point(R * 64.4 + 500, 4980 - S10 * 112, colour::blue);
         spreading->add({R, S20, S10});
-    }
+    });
     results::Series* absorption = &table.series(
         QStringLiteral("assorbimento"), {QStringLiteral("frequenza_kHz"), QStringLiteral("assorbimento_dB_km")}, 1);
 
     // Thorp's absorption coefficient, with its constant term, 0 to 100 kHz.
-    for (double f = 0; f <= 100; f = f + 0.01) {
-        const double alpha = propagation::absorption(f, propagation::Thorp::WithConstant).value();
+    propagation::absorptionCurve([&](double f, double alpha) {
         surface().Point(f * 32.2 + 500, 8240 - alpha * 56, colour::black);
         absorption->add({f, alpha});
-    }
+    });
 }
 
 }  // namespace px

@@ -15,6 +15,23 @@ Num absorption(Num f, Thorp variant) {
     return alpha;
 }
 
+std::optional<double> pathSpreadingLoss(std::optional<Law> law, Num R) {
+    if (!law) return std::nullopt;
+    return spreadingLoss(spreadingFactor(*law), R).value();
+}
+
+Num absorptionLoss(Num f, Num R) { return absorption(f, Thorp::WithConstant) * R; }
+
+void spreadingCurves(const SpreadingSink& sink) {
+    for (double R = 1; R <= 100; R = R + 0.1)
+        sink(R, spreadingTerm(kSpherical, R).value(), spreadingTerm(kSphericalCylindrical, R).value());
+}
+
+void absorptionCurve(const AbsorptionSink& sink) {
+    for (double f = 0; f <= 100; f = f + 0.01)
+        sink(f, absorption(f, Thorp::WithConstant).value());
+}
+
 Num oneWayLoss(Num k, Num R, Num alpha) { return ((k * ln(R)) / ln(Num(10)) + Num(60)) + R * alpha; }
 
 RangeSolution::RangeSolution(double limit) : limit_(Int(limit)) {}
@@ -31,13 +48,6 @@ std::optional<double> RangeSolution::loss() const {
     return std::nullopt;
 }
 
-double detectionSpreading(std::string_view choice) {
-    // k starts unset; each item is tested in turn; still unset means spherical.
-    double k = 0;
-    if (choice == "Sferica") k = kSpherical;
-    if (choice == "Sfer.cil.") k = kSphericalCylindrical;
-    if (k == 0) k = kSpherical;
-    return k;
-}
+double detectionSpreading(std::optional<Law> law) { return law ? spreadingFactor(*law) : kSpherical; }
 
 }  // namespace px::propagation

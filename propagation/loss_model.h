@@ -7,8 +7,8 @@
 #pragma once
 
 #include <cmath>
+#include <functional>
 #include <optional>
-#include <string_view>
 
 #include "numbers.h"
 
@@ -18,9 +18,13 @@ namespace px::propagation {
 inline constexpr double kSpherical = 20.0;
 inline constexpr double kSphericalCylindrical = 10.0;
 
-// The spreading factor that the detection-range screens' choice box selects: "Sferica" gives 20, "Sfer.cil."
-// gives 10, and any other text (the box opens on "Propagazione", which is no item) gives 20.
-double detectionSpreading(std::string_view choice);
+// The spreading laws a screen's choice offers, and their factors.
+enum class Law { Spherical, SphericalCylindrical };
+constexpr double spreadingFactor(Law law) { return law == Law::Spherical ? kSpherical : kSphericalCylindrical; }
+
+// The spreading factor of the detection-range screens: no law at all (their choice opens on a text that is no
+// item) counts as spherical.
+double detectionSpreading(std::optional<Law> law);
 
 // log10(x) as ln(x)/ln(10); x <= 0 throws InvalidArgument.
 Num decimalLog(Num x);
@@ -35,6 +39,19 @@ Num spreadingLoss(Num k, Num R);
 // The calculator and the chart keep the constant term; the detection-range screens leave it out.
 enum class Thorp { WithConstant, WithoutConstant };
 Num absorption(Num f, Thorp variant);
+
+// The loss calculator's two losses of a single path, R in km and f in kHz: the spreading loss by the chosen law
+// (none without a law; R <= 0 throws InvalidArgument), and the absorption loss α(f)·R, α with its constant term.
+std::optional<double> pathSpreadingLoss(std::optional<Law> law, Num R);
+Num absorptionLoss(Num f, Num R);
+
+// The chart's curves, handed to a sink step by step: the spreading terms of both laws (without their 60 dB) from 1
+// to 100 km in steps of 0.1 km, and Thorp's coefficient with its constant term from 0 to 100 kHz in steps of
+// 0.01 kHz.
+using SpreadingSink = std::function<void(double R, double spherical, double sphericalCylindrical)>;
+void spreadingCurves(const SpreadingSink& sink);
+using AbsorptionSink = std::function<void(double f, double alpha)>;
+void absorptionCurve(const AbsorptionSink& sink);
 
 // The one-way loss ((k·ln(R))/ln(10) + 60) + R·α, in dB.
 Num oneWayLoss(Num k, Num R, Num alpha);
