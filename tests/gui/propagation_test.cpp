@@ -7,6 +7,7 @@
 
 #include "gui_support.h"
 #include "numbers.h"
+#include "reading.h"
 
 namespace {
 
@@ -477,6 +478,61 @@ TEST_F(PropagationTest, ActiveRepaintDrawsTheEmptyFrameMovedUp) {
     EXPECT_EQ(std::vector<float>({l[0].x1, l[0].y1, l[0].x2, l[0].y2}), std::vector<float>({500, 0, 500, 4480}));
     EXPECT_EQ(std::vector<float>({l[1].x1, l[1].y1, l[1].x2, l[1].y2}),
               std::vector<float>({500, 4480, 7100, 4480}));
+}
+
+// ---- The English reading ----------------------------------------------------------------------------------------
+
+// Reads English while it lives, Italian again after it, whatever the test's end.
+struct EnglishReading {
+    EnglishReading() { px::reading::apply(px::reading::Reading::English); }
+    ~EnglishReading() { px::reading::apply(px::reading::Reading::Italian); }
+};
+
+TEST_F(PropagationTest, EnglishCalculatorAndChartGiveTheSameNumbers) {
+    const EnglishReading english;
+    ASSERT_TRUE(ui.show("Form4"));
+    EXPECT_EQ(ui.text("Form4"), "Propagation loss calculator");
+    EXPECT_EQ(ui.text("Form4.Label2"), "Spreading law");
+    EXPECT_EQ(ui.text("Form4.Command1"), "Compute");
+    EXPECT_EQ(ui.text("Form4.Combo1"), "Spherical");
+    fill("Form4", {{"Text1", "10"}, {"Text2", "10"}}, "Sph/cyl");
+    calcolo("Form4");
+    EXPECT_EQ(ui.text("Form4.Label3"), "70.0");
+    EXPECT_EQ(ui.text("Form4.Label9"), "10.8");
+    fill("Form4", {}, "Sfer/cil");  // the Italian item is no item in English
+    calcolo("Form4");
+    EXPECT_EQ(ui.text("Form4.Label3"), "");
+    ASSERT_TRUE(ui.click("Form4.Command2"));
+    EXPECT_EQ(ui.text("Form14"), "Propagation loss graph");
+    EXPECT_EQ(ui.text("Form14.Label11"), "range");
+    EXPECT_EQ(points("Form14", kRed).size(), 991u);
+}
+
+TEST_F(PropagationTest, EnglishDetectionRangesGiveTheSameNumbers) {
+    const EnglishReading english;
+    ASSERT_TRUE(ui.show("Form15"));
+    EXPECT_EQ(ui.text("Form15"), "Passive sonar detection range (normal propagation)");
+    EXPECT_EQ(ui.text("Form15.Label16"), "INPUT DATA:");
+    EXPECT_EQ(ui.text("Form15.Combo1"), "Spreading");
+    fill("Form15", kPassiveEdge, nullptr);
+    calcolo("Form15");
+    EXPECT_EQ(ui.text("Form15.Label12"), "29");
+    expectMarker("Form15", 2406.2, 2919.4);
+    fill("Form15", kPassiveEdge, "Sph./cyl.");
+    calcolo("Form15");
+    EXPECT_EQ(ui.text("Form15.Label12"), "126");
+
+    ASSERT_TRUE(ui.show("Form16"));
+    EXPECT_EQ(ui.text("Form16"), "Active sonar detection range (normal propagation)");
+    EXPECT_EQ(ui.text("Form16.Command1"), "Compute");
+    fill("Form16", kActiveEdge, "Spherical");
+    calcolo("Form16");
+    EXPECT_EQ(ui.text("Form16.Label12"), "6.4");
+    fill("Form16", kActiveEdge, "Sph./cyl.");
+    calcolo("Form16");
+    EXPECT_EQ(ui.text("Form16.Label12"), "11.5");
+    expectMarker("Form16", 1979.9, 2620.8);
+    EXPECT_TRUE(ui.faults().empty());
 }
 
 }  // namespace
