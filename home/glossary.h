@@ -9,6 +9,8 @@ namespace px {
 
 // The glossary's lines in print order; an empty line is a Print with no text.
 extern const std::array<const char*, 26> kGlossaryLines;
+// One line of the glossary in the current reading, blanks included.
+QString glossaryLine(std::size_t line);
 // The glossary as it reads, one line a line, as a screen reader reads it and Ctrl+C copies it.
 QString glossaryText();
 
