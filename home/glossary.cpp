@@ -49,43 +49,55 @@ QString glossaryLine(std::size_t line) {
     return text[0] == '\0' ? QString() : QCoreApplication::translate("px::Form17", text);
 }
 
+namespace {
+
+QStringList glossaryLines() {
+    QStringList lines;
+    for (std::size_t i = 0; i < kGlossaryLines.size(); ++i)
+        lines << glossaryLine(i);
+    return lines;
+}
+
+// The lines as they read: without the blanks at their ends, and with the root sign that the picture shows beside
+// "dB/microPa/" written out.
+QString readingOf(QStringList lines) {
+    static const QRegularExpression beforeSign(QStringLiteral("dB/microPa/ +"));
+    for (QString& line : lines)
+        line = line.replace(beforeSign, QStringLiteral("dB/microPa/√Hz ")).trimmed();
+    return lines.join(QLatin1Char('\n'));
+}
+
+}  // namespace
+
 Form17::Form17()
-    : Screen(QStringLiteral("Form17"), tr("Glossario dei termini impiegati in PELAGONIX"), sans(10.8)) {
+    : Screen(QStringLiteral("Form17"), tr("Glossario dei termini impiegati in PELAGONIX"), sans(10.8)),
+      lines_(glossaryLines()),
+      text_(readingOf(lines_)) {
     // The root sign of "Hz" stands after "dB/microPa/" of the first line, in the blanks left for it there, as
     // tall as a line and in the shape of its 47 x 33 pixels.  (The layout's box, at 10080, 480, was placed for
     // the widths of the original face; with any other face it falls beside the third line's "ad 1 m.".)
     const QFontMetricsF metrics(surface().font());
-    const QString first = glossaryLine(0);
+    const QString& first = lines_.front();
     const double left = metrics.horizontalAdvance(first.left(first.indexOf(QLatin1String("microPa/")) + 8));
     const double line = metrics.height() / twips::scale();
     Image2 = picture("Image2", ":/sqrt_hz.svg", {left / twips::scale(), 0, line * 47.0 / 33.0, line});
     Image2->setAccessibleName(tr("radice quadrata di Hz"));
     // The printed text is no control: a screen reader reads it as the window's text, and Ctrl+C copies it.
-    setAccessibleDescription(glossaryText());
-    showsText(this, tr("Glossario"), [] { return glossaryText(); });
+    setAccessibleDescription(text_);
+    showsText(this, tr("Glossario"), [this] { return text_; });
     setFocusPolicy(Qt::StrongFocus);
 }
 
 void Form17::Form_Paint() {
     // From the top-left corner, whatever was printed before.
     surface().Clear();
-    for (std::size_t i = 0; i < kGlossaryLines.size(); ++i)
-        surface().Print(glossaryLine(i));
-}
-
-QString glossaryText() {
-    // Each line as it reads: without the blanks at its ends, and with the root sign that the picture shows beside
-    // "dB/microPa/" written out.
-    static const QRegularExpression beforeSign(QStringLiteral("dB/microPa/ +"));
-    QStringList lines;
-    for (std::size_t i = 0; i < kGlossaryLines.size(); ++i)
-        lines << glossaryLine(i).replace(beforeSign, QStringLiteral("dB/microPa/√Hz ")).trimmed();
-    return lines.join(QLatin1Char('\n'));
+    for (const QString& line : lines_)
+        surface().Print(line);
 }
 
 void Form17::keyPressEvent(QKeyEvent* event) {
     if (event->matches(QKeySequence::Copy)) {
-        QGuiApplication::clipboard()->setText(glossaryText());
+        QGuiApplication::clipboard()->setText(text_);
         event->accept();
         return;
     }
