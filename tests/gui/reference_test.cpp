@@ -6,9 +6,12 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QKeyEvent>
+#include <QRegularExpression>
 #include <QSvgRenderer>
 
+#include "glossary.h"
 #include "gui_support.h"
+#include "reading.h"
 #include "sheets.h"
 
 namespace {
@@ -365,8 +368,13 @@ TEST_F(ScreenTest, CtrlCOnTheEmptySheetLeavesTheClipboardAlone) {
 // 800 x 600 picture, the root sign that of its 47 x 33 box.
 TEST_F(ScreenTest, PicturesAreOutlinesInTheirShape) {
     std::vector<std::pair<QString, double>> pictures = {{QStringLiteral(":/sqrt_hz.svg"), 47.0 / 33.0}};
-    for (const px::Sheet& sheet : px::kSheets)
-        if (sheet.page != nullptr) pictures.emplace_back(QString::fromUtf8(sheet.page), 4.0 / 3.0);
+    for (const px::Sheet& sheet : px::kSheets) {
+        if (sheet.page == nullptr) continue;
+        // The Italian page and its English twin.
+        const QString page = QString::fromUtf8(sheet.page);
+        pictures.emplace_back(page, 4.0 / 3.0);
+        pictures.emplace_back(QString(page).replace(QLatin1String(".svg"), QLatin1String("_en.svg")), 4.0 / 3.0);
+    }
     for (const auto& [resource, aspect] : pictures) {
         SCOPED_TRACE(resource.toStdString());
         QFile file(resource);
@@ -379,6 +387,122 @@ TEST_F(ScreenTest, PicturesAreOutlinesInTheirShape) {
         ASSERT_TRUE(renderer.isValid());
         EXPECT_NEAR(renderer.viewBoxF().width() / renderer.viewBoxF().height(), aspect, 0.01);
     }
+}
+
+// ---- The English reading ---------------------------------------------------------------------------------------
+
+// Reads English for one test, and Italian again after it, whatever the test's outcome.
+class EnglishReferenceTest : public ScreenTest {
+protected:
+    void SetUp() override { px::reading::apply(px::reading::Reading::English); }
+    void TearDown() override {
+        // Screens opened in English close before the reading turns back.
+        for (px::Screen* s : px::screens::open())
+            s->close();
+        px::Scenario::settle();
+        px::reading::apply(px::reading::Reading::Italian);
+    }
+};
+
+// Words of the Italian pages and glossary that no English text of them holds (the formulas' Sen, Cos and Log stay).
+const char* const kItalianWords[] = {"Dove",   "livello", "della",    "del",     "per",
+                                     "banda",  "Segnale", "Funzione", "ritardo", "Valida",
+                                     "rumore", "stato",   "espresso", "dei",     "di"};
+
+void expectNoItalian(const std::string& text) {
+    const QString english = QString::fromStdString(text);
+    for (const char* word : kItalianWords)
+        EXPECT_FALSE(english.contains(QRegularExpression(QStringLiteral("\\b%1\\b").arg(QLatin1String(word)))))
+            << "\"" << word << "\" in:\n"
+            << text;
+}
+
+TEST_F(EnglishReferenceTest, SelectorAndSheetsReadAndCopyAsEnglishWithTheSameFormulas) {
+    ASSERT_TRUE(ui.show("Form18"));
+    EXPECT_EQ(ui.text("Form18"), "Underwater acoustics algorithms");
+    EXPECT_EQ(ui.text("Form18.Label1"), " SELECT THE TYPE OF ALGORITHM BY CLICKING ITS BUTTON");
+    ASSERT_TRUE(ui.click("Form18.Command1"));
+    EXPECT_EQ(ui.text("Form19"), "Sonar equations");
+    const std::string sonar = descriptionOf("Form19");
+    EXPECT_NE(sonar.find("SL = source level (e.g. +180 dB/µPa)"), std::string::npos) << sonar;
+    EXPECT_NE(sonar.find("transmission loss"), std::string::npos);
+    EXPECT_NE(sonar.find("detection threshold"), std::string::npos);
+    ui.close("Form19");
+    for (const PageText& page : kPageTexts) {
+        SCOPED_TRACE(page.form);
+        ASSERT_TRUE(ui.show(page.form));
+        const std::string text = descriptionOf(page.form);
+        expectNoItalian(text);
+        EXPECT_NE(text.substr(0, text.find('\n')), page.heading);
+        // The formulas stay as they are; only the integral's words are English.
+        for (const char* formula : page.formulas) {
+            if (std::string(formula).find(" da 0 a ") == std::string::npos) {
+                EXPECT_NE(text.find(formula), std::string::npos) << formula;
+            }
+        }
+        QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+        pressCopy(px::screens::find(page.form));
+        EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), text);
+        ui.close(page.form);
+    }
+}
+
+// The English page is its own picture: it is drawn in place of the Italian one.
+TEST_F(EnglishReferenceTest, SheetsShowTheEnglishPage) {
+    for (const px::Sheet& sheet : px::kSheets) {
+        if (sheet.page == nullptr) continue;
+        SCOPED_TRACE(sheet.form);
+        ASSERT_TRUE(ui.show(sheet.form));
+        const QImage english = px::screens::find(sheet.form)->grab().toImage();
+        ui.close(sheet.form);
+        px::reading::apply(px::reading::Reading::Italian);
+        ASSERT_TRUE(ui.show(sheet.form));
+        const QImage italian = px::screens::find(sheet.form)->grab().toImage();
+        ui.close(sheet.form);
+        px::reading::apply(px::reading::Reading::English);
+        ASSERT_EQ(english.size(), italian.size());
+        EXPECT_NE(english, italian);
+        // The same look: a white page, a black heading at the top and about as much blue ink as the Italian.
+        const QRect page = px::twips::toPixels(0, 0, px::kPageWidth, px::kPageHeight);
+        const Ink ink = inkOf(english, page);
+        const Ink italianInk = inkOf(italian, page);
+        EXPECT_GT(ink.white, (ink.white + ink.blue + ink.black) * 8 / 10);
+        EXPECT_GT(ink.blue, italianInk.blue / 2) << "blue formulas and legends";
+        EXPECT_GT(ink.black, italianInk.black / 2) << "a black heading";
+        EXPECT_LT(ink.lowestBlack, page.height() / 5) << "the heading at the top";
+    }
+}
+
+TEST_F(EnglishReferenceTest, GlossaryPrintsReadsAndCopiesAsEnglishWithTheRootSignInPlace) {
+    ASSERT_TRUE(ui.show("Form17"));
+    px::Screen* s = px::screens::find("Form17");
+    EXPECT_EQ(ui.text("Form17"), "Glossary of the terms used in PELAGONIX");
+    // Printed line for line, in English.
+    std::vector<std::string> printed;
+    for (const px::Primitive& p : ui.primitives("Form17"))
+        if (p.kind == px::Primitive::Text) printed.push_back(s->surface().textOf(p).toStdString());
+    ASSERT_EQ(printed.size(), 24u);
+    EXPECT_EQ(printed[1], " SS = sea state: expressed by numbers such as ( 0; 1/2; 1; 2; 4; 6 )");
+    EXPECT_EQ(printed[10], " TS = target strength: expressed in dB");
+    // The root sign stands after "dB/microPa/" of the English first line, in the blanks left for it.
+    const QString first = px::glossaryLine(0);
+    const int sign = first.indexOf(QLatin1String("dB/microPa/")) + 11;
+    ASSERT_GT(sign, 11);
+    EXPECT_EQ(first.mid(sign), QString(9, QLatin1Char(' ')));
+    const QFontMetricsF fm(s->surface().font());
+    EXPECT_NEAR(s->control("Image2")->geometry().left(), fm.horizontalAdvance(first.left(sign)), 1.0);
+    // Read and copied as English, the root sign written out.
+    const std::string text = descriptionOf("Form17");
+    expectNoItalian(text);
+    QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+    pressCopy(s);
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), text);
+    const QStringList lines = QString::fromStdString(text).split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 26);
+    EXPECT_EQ(lines[0], QStringLiteral("NL = spectrum level of the noise of the sea: expressed in dB/microPa/√Hz"));
+    EXPECT_EQ(lines[2], QStringLiteral("SL = spectrum level of the noise radiated by an acoustic source: in "
+                                       "dB/microPa/√Hz at 1 m."));
+    EXPECT_TRUE(lines[13].isEmpty());
 }
 
 }  // namespace

@@ -3,8 +3,8 @@
 # that the program compiles in, with the glyphs as outlines so that no font is needed at run time.  Building the
 # program needs none of this: the SVGs are committed.  Installs the TeX packages it needs when they are missing.
 #
-#   tools/sheets/render.sh              every page and the root sign
-#   tools/sheets/render.sh form19 ...   only those pages (names of assets/sheets/*.tex)
+#   tools/sheets/render.sh              every page (Italian formNN and English formNN_en) and the root sign
+#   tools/sheets/render.sh form19 ...   only those pages (names of assets/sheets/*.tex: form19, form19_en, ...)
 set -euo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
 sources="$root/assets/sheets"
