@@ -4,8 +4,17 @@
 #include "geometry_model.h"
 #include "numbers.h"
 #include "plot_frames.h"
+#include "reading.h"
 
 namespace px {
+
+namespace {
+// The picture of the geometry names the bottom in the reading's language.
+QString geometryPicture() {
+    return reading::current() == reading::Reading::English ? QStringLiteral(":/transducers/geometry_en.svg")
+                                                           : QStringLiteral(":/geometry.svg");
+}
+}  // namespace
 
 Form8::Form8()
     : Screen(QStringLiteral("Form8"),
@@ -20,7 +29,7 @@ Form8::Form8()
     Text2    = field("Text2", "1", {2160, 1200, 735, 375}, sans(13.2));
     Text2->setToolTip(tr("Angolo di depressione b, in gradi (da 5 a 50)"));
     Label2   = label("Label2", tr("Limiti: da 5° a 50°"), {3240, 1200, 1695, 375}, red);
-    Picture1 = picture("Picture1", ":/geometry.svg", {2520, 1680, 3615, 2175});
+    Picture1 = picture("Picture1", geometryPicture(), {2520, 1680, 3615, 2175});
     Command1 = button("Command1", tr("Calcolo"), {120, 3840, 1455, 720}, sans(9.6));
     Label4   = label("Label4", tr("Distanza   (d)         metri"), {3240, 4080, 1575, 495});
     Label3   = result("Label3", {5040, 4080, 1095, 495}, sans(13.2));

@@ -9,6 +9,8 @@
 #include "gui_support.h"
 #include "numbers.h"
 #include "piston.h"
+#include "reading.h"
+#include "screen.h"
 
 namespace {
 
@@ -440,6 +442,73 @@ TEST_F(CalculatorTest, OpeningDrawsTheBareFrame) {
     }
     ASSERT_TRUE(ui.show("Form9"));
     EXPECT_TRUE(ui.primitives("Form9").empty());
+}
+
+// ---- English reading -------------------------------------------------------------------------------------------
+
+// The screens opened in the English reading: English captions, titles and tool-tips, the same numbers.
+class EnglishReadingTest : public CalculatorTest {
+protected:
+    void SetUp() override {
+        closeAll();
+        px::reading::apply(px::reading::Reading::English);
+    }
+    void TearDown() override {
+        closeAll();
+        px::reading::apply(px::reading::Reading::Italian);
+    }
+    void closeAll() {
+        for (const char* s : {"Form5", "Form6", "Form7", "Form8", "Form9"})
+            if (px::screens::find(QString::fromLatin1(s)) != nullptr) ui.close(s);
+    }
+    static std::string title(const char* screen) {
+        return px::screens::find(QString::fromLatin1(screen))->windowTitle().toStdString();
+    }
+    static std::string toolTip(const char* screen, const char* control) {
+        return px::screens::find(QString::fromLatin1(screen))
+            ->control(QString::fromLatin1(control))
+            ->toolTip()
+            .toStdString();
+    }
+};
+
+TEST_F(EnglishReadingTest, DirectivityScreensReadEnglishWithTheSameNumbers) {
+    calcolo("Form5", {{"Text1", "10"}, {"Text2", "1"}});
+    EXPECT_EQ(title("Form5"), "Directivity of a circular transducer");
+    EXPECT_EQ(ui.text("Form5.Command1"), "Compute");
+    EXPECT_EQ(ui.text("Form5.Label4"), "Beam width at -3 dB (degrees)");
+    EXPECT_EQ(ui.text("Form5.Label7"), "(DI) Directivity index in dB");
+    EXPECT_EQ(toolTip("Form5", "Text2"), "Transducer diameter, in metres");
+    EXPECT_EQ(ui.text("Form5.Label3"), "9.4");
+    EXPECT_EQ(ui.text("Form5.Label9"), "12.6");
+    EXPECT_EQ(ui.text("Form5.Label10"), "26.2");
+    EXPECT_EQ(blue("Form5").size(), 1000u);
+
+    calcolo("Form6", {{"Text1", "10"}, {"Text2", "1"}});
+    EXPECT_EQ(title("Form6"), "Directivity of a line array");
+    EXPECT_EQ(ui.text("Form6.Label16"), "angle off the array axis");
+    EXPECT_EQ(ui.text("Form6.Label3"), "8.0");
+    EXPECT_EQ(ui.text("Form6.Label9"), "10.8");
+    EXPECT_EQ(ui.text("Form6.Label10"), "11.2");
+}
+
+TEST_F(EnglishReadingTest, GeometryScreensReadEnglishWithTheSameNumbers) {
+    calcolo("Form7", {{"Text1", "20"}, {"Text2", "12"}});
+    EXPECT_EQ(title("Form7"), "Doppler shift of an echo");
+    EXPECT_EQ(ui.text("Form7.Label6"), "Speed in knots");
+    EXPECT_EQ(ui.text("Form7.Label3"), "166");
+
+    calcolo("Form8", {{"Text1", "100"}, {"Text2", "10"}});
+    EXPECT_EQ(ui.text("Form8.Label6"), "Depression angle  (b)          degrees");
+    EXPECT_EQ(ui.text("Form8.Label3"), "1134");
+    EXPECT_EQ(blue("Form8").size(), 4901u);
+    EXPECT_EQ(px::screens::find("Form8")->control("Picture1")->property("pxResource").toString(),
+              ":/transducers/geometry_en.svg");  // the picture names the bottom in English
+
+    calcolo("Form9", {{"Text1", "10"}, {"Text2", "50"}, {"Text3", "50"}});
+    EXPECT_EQ(ui.text("Form9.Label4"), "(DI) Index in dB");
+    EXPECT_EQ(ui.text("Form9.Label3"), "21.3");
+    EXPECT_TRUE(ui.faults().empty());
 }
 
 }  // namespace
