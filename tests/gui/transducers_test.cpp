@@ -9,6 +9,8 @@
 #include "gui_support.h"
 #include "numbers.h"
 #include "piston.h"
+#include "reading.h"
+#include "screen.h"
 
 namespace {
 
@@ -179,32 +181,6 @@ TEST_F(CalculatorTest, DiscOfAbsurdSizeFaultsBeforeTheCurve) {
     }
 }
 
-// The sum of every angle, however the angles are shared among the cores, is the sum added term by term in the
-// order of k with t = 0.001 * k.
-TEST(PistonIntegral, EveryAngleIsTheSumAddedTermByTermInOrder) {
-    auto reference = [](double x) {
-        double j = 0;
-        for (int k = 0; k <= 3140; ++k) {
-            const double t = 0.001 * k;
-            j = j + 0.001 * ((1 / 3.14) * std::cos(x * std::sin(t) - t));
-        }
-        return j;
-    };
-    std::vector<double> xs;
-    for (double theta = 0.1; theta <= 100; theta = theta + 0.1)
-        xs.push_back(std::sin(theta * 3.14159 / 180) * (3.14159 * 1 / (1.53 / 10)));
-    xs.push_back(0.0);
-    xs.push_back(-7.25);
-    xs.push_back(1e6);
-    std::vector<double> js(xs.size(), -1.0);
-    px::pistonIntegrals(xs, js);
-    for (std::size_t i = 0; i < xs.size(); ++i) {
-        SCOPED_TRACE(i);
-        ASSERT_EQ(js[i], reference(xs[i]));  // bit for bit
-        ASSERT_EQ(px::pistonIntegral(xs[i]), js[i]);
-    }
-}
-
 // The disc's pattern as the procedure gives it, angle after angle with the exact sum: the widths and every point
 // as the surface stores it.  The screen takes a quick estimate of the sums wherever it settles the result; what
 // the user sees must be this, point for point.
@@ -275,40 +251,6 @@ INSTANTIATE_TEST_SUITE_P(Discs, DiscShortcutTest,
                                          DiscCase{"PastedHuge", 1e150, 1e150, "1E150", "1E150"},
                                          DiscCase{"PastedHugeDisc", 1e-100, 1e150, "1E-100", "1E150"}),
                          [](const auto& info) { return std::string(info.param.name); });
-
-// The estimate's bound holds: the exact sum lies within it, over the whole range the estimate is made for; beyond
-// that range the estimate is 0 within the largest magnitude a sum can have, and for no number at all the bound is
-// infinite.
-TEST(PistonEstimate, TheExactSumLiesWithinTheBound) {
-    for (double x = -120; x <= 120; x += 0.37) {
-        SCOPED_TRACE(x);
-        const px::PistonEstimate e = px::pistonEstimate(x);
-        ASSERT_LE(std::fabs(px::pistonIntegral(x) - e.j), e.bound);
-        ASSERT_LT(e.bound, 1e-10);
-    }
-    for (double x : {1e-300, 5e-7, 3141.5926, -77777.7, 99999.0}) {
-        const px::PistonEstimate e = px::pistonEstimate(x);
-        EXPECT_LE(std::fabs(px::pistonIntegral(x) - e.j), e.bound) << x;
-    }
-    // Beyond 1e5 the arguments are reduced otherwise, up to 2^40; the bound stays as tight.
-    for (double x : {100000.5, -2e5, 3.3e6, 123456789.0, -4.1e7, 2.5e9, 7.77e11, 1.0995e12}) {
-        const px::PistonEstimate e = px::pistonEstimate(x);
-        EXPECT_LE(std::fabs(px::pistonIntegral(x) - e.j), e.bound) << x;
-        EXPECT_LT(e.bound, 1e-10) << x;
-    }
-    for (double x = 1e5; x <= 1.1e12; x *= 1.37) {
-        const px::PistonEstimate e = px::pistonEstimate(x);
-        ASSERT_LE(std::fabs(px::pistonIntegral(x) - e.j), e.bound) << x;
-    }
-    for (double x : {1.1e12, -3e15, 1e300, -1.7e308}) {
-        const px::PistonEstimate e = px::pistonEstimate(x);
-        EXPECT_EQ(e.j, 0) << x;
-        EXPECT_EQ(e.bound, px::kPistonSumBound) << x;
-        EXPECT_LE(std::fabs(px::pistonIntegral(x)), px::kPistonSumBound) << x;
-    }
-    EXPECT_TRUE(std::isinf(px::pistonEstimate(std::nan("")).bound));
-    EXPECT_TRUE(std::isinf(px::pistonEstimate(HUGE_VAL).bound));
-}
 
 // ---- Rectangular source ----------------------------------------------------------------------------------------
 
@@ -500,6 +442,73 @@ TEST_F(CalculatorTest, OpeningDrawsTheBareFrame) {
     }
     ASSERT_TRUE(ui.show("Form9"));
     EXPECT_TRUE(ui.primitives("Form9").empty());
+}
+
+// ---- English reading -------------------------------------------------------------------------------------------
+
+// The screens opened in the English reading: English captions, titles and tool-tips, the same numbers.
+class EnglishReadingTest : public CalculatorTest {
+protected:
+    void SetUp() override {
+        closeAll();
+        px::reading::apply(px::reading::Reading::English);
+    }
+    void TearDown() override {
+        closeAll();
+        px::reading::apply(px::reading::Reading::Italian);
+    }
+    void closeAll() {
+        for (const char* s : {"Form5", "Form6", "Form7", "Form8", "Form9"})
+            if (px::screens::find(QString::fromLatin1(s)) != nullptr) ui.close(s);
+    }
+    static std::string title(const char* screen) {
+        return px::screens::find(QString::fromLatin1(screen))->windowTitle().toStdString();
+    }
+    static std::string toolTip(const char* screen, const char* control) {
+        return px::screens::find(QString::fromLatin1(screen))
+            ->control(QString::fromLatin1(control))
+            ->toolTip()
+            .toStdString();
+    }
+};
+
+TEST_F(EnglishReadingTest, DirectivityScreensReadEnglishWithTheSameNumbers) {
+    calcolo("Form5", {{"Text1", "10"}, {"Text2", "1"}});
+    EXPECT_EQ(title("Form5"), "Directivity of a circular transducer");
+    EXPECT_EQ(ui.text("Form5.Command1"), "Compute");
+    EXPECT_EQ(ui.text("Form5.Label4"), "Beam width at -3 dB (degrees)");
+    EXPECT_EQ(ui.text("Form5.Label7"), "(DI) Directivity index in dB");
+    EXPECT_EQ(toolTip("Form5", "Text2"), "Transducer diameter, in metres");
+    EXPECT_EQ(ui.text("Form5.Label3"), "9.4");
+    EXPECT_EQ(ui.text("Form5.Label9"), "12.6");
+    EXPECT_EQ(ui.text("Form5.Label10"), "26.2");
+    EXPECT_EQ(blue("Form5").size(), 1000u);
+
+    calcolo("Form6", {{"Text1", "10"}, {"Text2", "1"}});
+    EXPECT_EQ(title("Form6"), "Directivity of a line array");
+    EXPECT_EQ(ui.text("Form6.Label16"), "angle off the array axis");
+    EXPECT_EQ(ui.text("Form6.Label3"), "8.0");
+    EXPECT_EQ(ui.text("Form6.Label9"), "10.8");
+    EXPECT_EQ(ui.text("Form6.Label10"), "11.2");
+}
+
+TEST_F(EnglishReadingTest, GeometryScreensReadEnglishWithTheSameNumbers) {
+    calcolo("Form7", {{"Text1", "20"}, {"Text2", "12"}});
+    EXPECT_EQ(title("Form7"), "Doppler shift of an echo");
+    EXPECT_EQ(ui.text("Form7.Label6"), "Speed in knots");
+    EXPECT_EQ(ui.text("Form7.Label3"), "166");
+
+    calcolo("Form8", {{"Text1", "100"}, {"Text2", "10"}});
+    EXPECT_EQ(ui.text("Form8.Label6"), "Depression angle  (b)          degrees");
+    EXPECT_EQ(ui.text("Form8.Label3"), "1134");
+    EXPECT_EQ(blue("Form8").size(), 4901u);
+    EXPECT_EQ(px::screens::find("Form8")->control("Picture1")->property("pxResource").toString(),
+              ":/transducers/geometry_en.svg");  // the picture names the bottom in English
+
+    calcolo("Form9", {{"Text1", "10"}, {"Text2", "50"}, {"Text3", "50"}});
+    EXPECT_EQ(ui.text("Form9.Label4"), "(DI) Index in dB");
+    EXPECT_EQ(ui.text("Form9.Label3"), "21.3");
+    EXPECT_TRUE(ui.faults().empty());
 }
 
 }  // namespace
