@@ -32,7 +32,6 @@ Form13::Form13() : Screen(QStringLiteral("Form13"), QString(), sans(7.8)) {
     Label2    = label("Label2", QString(), {9240, 6120, 2535, 255});
     Combo1    = choice("Combo1", QString(), {QStringLiteral("Italiano"), QStringLiteral("English")}, {9240, 6420, 2535, 330}, screenFont(), false);
     // clang-format on
-    Combo1->setCurrentIndex(reading::current() == reading::Reading::English ? 1 : 0);
     captions();
     onClick(Command1, &Form13::Command1_Click);
     onClick(Command2, &Form13::Command2_Click);
@@ -78,6 +77,8 @@ void Form13::captions() {
     recaption(Command14, tr("Algoritmi di acustica subacquea"));
     Label2->setCaption(tr("Lingua:"));
     Combo1->setAccessibleName(tr("Lingua dell'interfaccia"));
+    // The choice shows the reading in force, however it was set.
+    Combo1->setCurrentIndex(reading::current() == reading::Reading::English ? 1 : 0);
 }
 
 void Form13::changeEvent(QEvent* event) {

@@ -492,6 +492,11 @@ TEST_F(ReadingTest, SelectorChoiceReadsEnglishAtOnceAndIsRemembered) {
     EXPECT_EQ(px::reading::preferred(), px::reading::Reading::Italian);
     qputenv("PELAGONIX_LANG", "en");
     EXPECT_EQ(px::reading::preferred(), px::reading::Reading::English);
+    // Set otherwise while the selector is open, the reading shows in its choice too.
+    px::reading::apply(px::reading::Reading::English);
+    px::Scenario::settle();
+    EXPECT_EQ(ui.text("Form13.Combo1"), "English");
+    EXPECT_EQ(ui.text("Form13.Label2"), "Language:");
     EXPECT_TRUE(ui.faults().empty());
 }
 
