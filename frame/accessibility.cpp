@@ -426,7 +426,7 @@ public:
     using ScreenElementAccessible::ScreenElementAccessible;
     QString text(QAccessible::Text t) const override {
         if (screen_.isNull()) return QString();
-        if (t == QAccessible::Name) return QStringLiteral("Diagramma");
+        if (t == QAccessible::Name) return QCoreApplication::translate("Accessibility", "Diagramma");
         if (t == QAccessible::Description) return accessibility::drawingDescription(screen_.data());
         return QString();
     }
@@ -617,9 +617,14 @@ QAccessibleInterface* factory(const QString&, QObject* object) {
 
 bool isEnter(const QKeyEvent* k) { return k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter; }
 
+// The screen's "Calcolo" button, in the screen's reading: the caption is translated in the screen's own context.
 QAbstractButton* calcoloOf(Screen* s) {
-    for (QAbstractButton* b : s->findChildren<QAbstractButton*>())
-        if (b->text().simplified() == QLatin1String("Calcolo") && b->isEnabled() && b->isVisibleTo(s)) return b;
+    const QString calcolo = QCoreApplication::translate(s->metaObject()->className(), "Calcolo");
+    for (QAbstractButton* b : s->findChildren<QAbstractButton*>()) {
+        const QString caption = b->text().simplified();
+        if ((caption == QLatin1String("Calcolo") || caption == calcolo) && b->isEnabled() && b->isVisibleTo(s))
+            return b;
+    }
     return nullptr;
 }
 
@@ -858,16 +863,19 @@ QString nameOf(const QWidget* control) {
     // A picture is named by what it shows, never by a text that happens to stand beside it.
     if (auto* p = qobject_cast<const Picture*>(control))
         return p->property("pxResource").toString() == QLatin1String(":/logo.svg")
-                   ? QStringLiteral("Logo di PELAGONIX")
-                   : QStringLiteral("Immagine");
+                   ? QCoreApplication::translate("Accessibility", "Logo di PELAGONIX")
+                   : QCoreApplication::translate("Accessibility", "Immagine");
     if (QWidget* c = captionLabel(control)) {
         const QString caption = captionText(c);
         if (!caption.isEmpty()) return caption;
     }
     // Without a caption on the screen, what the control is.
-    if (qobject_cast<const Label*>(control) != nullptr) return QStringLiteral("Risultato");
-    if (qobject_cast<const NumericField*>(control) != nullptr) return QStringLiteral("Campo numerico");
-    if (qobject_cast<const ChoiceBox*>(control) != nullptr) return QStringLiteral("Casella di scelta");
+    if (qobject_cast<const Label*>(control) != nullptr)
+        return QCoreApplication::translate("Accessibility", "Risultato");
+    if (qobject_cast<const NumericField*>(control) != nullptr)
+        return QCoreApplication::translate("Accessibility", "Campo numerico");
+    if (qobject_cast<const ChoiceBox*>(control) != nullptr)
+        return QCoreApplication::translate("Accessibility", "Casella di scelta");
     return own;
 }
 
@@ -888,8 +896,10 @@ QString drawingDescription(const Screen* screen) {
             captions << l->caption().simplified();
         }
     }
-    if (!results.isEmpty()) return QStringLiteral("Diagramma dei risultati: ") + results.join(QStringLiteral("; "));
-    return QStringLiteral("Diagramma: ") + captions.join(QStringLiteral("; "));
+    if (!results.isEmpty())
+        return QCoreApplication::translate("Accessibility", "Diagramma dei risultati: ") +
+               results.join(QStringLiteral("; "));
+    return QCoreApplication::translate("Accessibility", "Diagramma: ") + captions.join(QStringLiteral("; "));
 }
 
 }  // namespace accessibility

@@ -201,7 +201,8 @@ public:
             pending_ = true;
             QTimer::singleShot(0, this, [this] {
                 pending_ = false;
-                faultReporter().report(Fault(FaultKind::Overflow, PX_TRANSLATE_NOOP("Fault", "Testo troppo lungo")));
+                faultReporter().report(
+                    Fault(FaultKind::Overflow, PX_TRANSLATE_NOOP("Fault", "Testo troppo lungo")));
             });
         }
         return Invalid;

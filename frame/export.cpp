@@ -405,11 +405,11 @@ QString save(const QString& file, const QByteArray& bytes) {
     if (out.write(bytes) != bytes.size()) {
         const QString reason = out.errorString();
         out.cancelWriting();
-        return reason.isEmpty() ? QStringLiteral("scrittura incompleta") : reason;
+        return reason.isEmpty() ? QCoreApplication::translate("Export", "scrittura incompleta") : reason;
     }
     if (!out.commit()) {
         const QString reason = out.errorString();
-        return reason.isEmpty() ? QStringLiteral("scrittura incompleta") : reason;
+        return reason.isEmpty() ? QCoreApplication::translate("Export", "scrittura incompleta") : reason;
     }
     return {};
 }
@@ -428,7 +428,8 @@ QString proposedName(const Screen& screen, Format f) {
 }
 
 QString failureMessage(const QString& file, const QString& reason) {
-    return QStringLiteral("Impossibile scrivere il file \"%1\": %2").arg(QDir::toNativeSeparators(file), reason);
+    return QCoreApplication::translate("Export", "Impossibile scrivere il file \"%1\": %2")
+        .arg(QDir::toNativeSeparators(file), reason);
 }
 
 void setFailureSink(FailureSink sink) { failureSink() = std::move(sink); }
@@ -513,7 +514,7 @@ QString readout(Screen& screen, QPointF at) {
         if (best.series != nullptr) {
             const results::Series& s = *best.series;
             const std::size_t n = static_cast<std::size_t>(s.columns.size());
-            text += QStringLiteral(" | punto più vicino");
+            text += QCoreApplication::translate("Export", " | punto più vicino");
             if (!s.name.isEmpty()) text += QStringLiteral(" (") + s.name + QLatin1Char(')');
             text += QStringLiteral(": ") + s.columns[0] + QStringLiteral(" = ") + shortest(s.cells[best.row * n]) +
                     QStringLiteral(", ") + s.columns[static_cast<qsizetype>(best.column)] + QStringLiteral(" = ") +
@@ -534,7 +535,7 @@ void tellFailure(QWidget* parent, const QString& file, const QString& reason) {
         failureSink()(message);
         return;
     }
-    QMessageBox::warning(parent, QStringLiteral("Esportazione"), message);
+    QMessageBox::warning(parent, QCoreApplication::translate("Export", "Esportazione"), message);
 }
 
 QString lastFolder() {
@@ -547,16 +548,16 @@ void exportWithDialog(Screen& screen, const QString& title, const QList<Format>&
     for (Format f : formats) {
         switch (f) {
             case Format::Png:
-                filters << QStringLiteral("Immagine PNG (*.png)");
+                filters << QCoreApplication::translate("Export", "Immagine PNG (*.png)");
                 break;
             case Format::Svg:
-                filters << QStringLiteral("Immagine vettoriale SVG (*.svg)");
+                filters << QCoreApplication::translate("Export", "Immagine vettoriale SVG (*.svg)");
                 break;
             case Format::Csv:
-                filters << QStringLiteral("Dati CSV (*.csv)");
+                filters << QCoreApplication::translate("Export", "Dati CSV (*.csv)");
                 break;
             case Format::Pdf:
-                filters << QStringLiteral("Documento PDF (*.pdf)");
+                filters << QCoreApplication::translate("Export", "Documento PDF (*.pdf)");
                 break;
         }
     }
@@ -586,13 +587,13 @@ void printWindow(Screen& screen) {
     printer.setDocName(screen.windowTitle());
     printer.setPageOrientation(orientationOf(screen));
     QPrintDialog dialog(&printer, &screen);
-    dialog.setWindowTitle(QStringLiteral("Stampa"));
+    dialog.setWindowTitle(QCoreApplication::translate("Export", "Stampa"));
     if (dialog.exec() != QDialog::Accepted) return;
     screen.ensurePainted();
     QPainter painter;
     if (!painter.begin(&printer)) {
         tellFailure(&screen, printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName(),
-                    QStringLiteral("la stampante non risponde"));
+                    QCoreApplication::translate("Export", "la stampante non risponde"));
         return;
     }
     // The painter's origin is the printable area's corner.
@@ -660,8 +661,13 @@ private:
         screen_.addAction(action);
     }
 
-    void saveImage() { exportWithDialog(screen_, QStringLiteral("Salva immagine"), {Format::Png, Format::Svg}); }
-    void saveData() { exportWithDialog(screen_, QStringLiteral("Esporta dati"), {Format::Csv}); }
+    void saveImage() {
+        exportWithDialog(screen_, QCoreApplication::translate("Export", "Salva immagine"),
+                         {Format::Png, Format::Svg});
+    }
+    void saveData() {
+        exportWithDialog(screen_, QCoreApplication::translate("Export", "Esporta dati"), {Format::Csv});
+    }
     void copyResults() {
         const QString text = inputsOf(screen_, true).join(QLatin1Char('\n'));
         if (!text.isEmpty()) QApplication::clipboard()->setText(text);
@@ -669,17 +675,19 @@ private:
 
     void menu(const QPoint& global) {
         QMenu m(&screen_);
-        m.addAction(QStringLiteral("Copia immagine"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
-                    [this] { copyPicture(screen_); });
-        m.addAction(QStringLiteral("Copia dati e risultati"), QKeySequence::Copy, [this] { copyResults(); });
+        m.addAction(QCoreApplication::translate("Export", "Copia immagine"),
+                    QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), [this] { copyPicture(screen_); });
+        m.addAction(QCoreApplication::translate("Export", "Copia dati e risultati"), QKeySequence::Copy,
+                    [this] { copyResults(); });
         m.addSeparator();
-        m.addAction(QStringLiteral("Salva immagine (PNG, SVG)..."), QKeySequence(Qt::CTRL | Qt::Key_S),
-                    [this] { saveImage(); });
-        m.addAction(QStringLiteral("Esporta dati (CSV)..."), QKeySequence(Qt::CTRL | Qt::Key_E),
-                    [this] { saveData(); });
-        m.addAction(QStringLiteral("Esporta PDF..."),
-                    [this] { exportWithDialog(screen_, QStringLiteral("Esporta PDF"), {Format::Pdf}); });
-        m.addAction(QStringLiteral("Stampa..."), QKeySequence(Qt::CTRL | Qt::Key_P),
+        m.addAction(QCoreApplication::translate("Export", "Salva immagine (PNG, SVG)..."),
+                    QKeySequence(Qt::CTRL | Qt::Key_S), [this] { saveImage(); });
+        m.addAction(QCoreApplication::translate("Export", "Esporta dati (CSV)..."),
+                    QKeySequence(Qt::CTRL | Qt::Key_E), [this] { saveData(); });
+        m.addAction(QCoreApplication::translate("Export", "Esporta PDF..."), [this] {
+            exportWithDialog(screen_, QCoreApplication::translate("Export", "Esporta PDF"), {Format::Pdf});
+        });
+        m.addAction(QCoreApplication::translate("Export", "Stampa..."), QKeySequence(Qt::CTRL | Qt::Key_P),
                     [this] { printWindow(screen_); });
         m.exec(global);
     }
@@ -697,7 +705,7 @@ private:
         if (readout_ == nullptr) {
             readout_ = new QLabel(&screen_);
             readout_->setObjectName(QLatin1String(kReadoutName));
-            readout_->setAccessibleName(QStringLiteral("Lettura del grafico"));
+            readout_->setAccessibleName(QCoreApplication::translate("Export", "Lettura del grafico"));
             readout_->setAutoFillBackground(true);
             readout_->setFrameStyle(QFrame::Box | QFrame::Plain);
             readout_->setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -38,7 +38,8 @@ QString code(Reading reading) { return reading == Reading::English ? QStringLite
 Reading preferred() {
     if (const auto forced = fromCode(qEnvironmentVariable("PELAGONIX_LANG"))) return *forced;
     const QSettings settings;
-    if (const auto remembered = fromCode(settings.value(QLatin1String(kSettingsKey)).toString())) return *remembered;
+    if (const auto remembered = fromCode(settings.value(QLatin1String(kSettingsKey)).toString()))
+        return *remembered;
     // The desktop's first language that has a reading; C and POSIX name none.
     for (const QString& language : QLocale::system().uiLanguages())
         if (const auto desktop = fromCode(language)) return *desktop;

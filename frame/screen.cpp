@@ -103,8 +103,8 @@ void Screen::placeScrollBars() {
         // control of the layout.
         hbar_ = new QScrollBar(Qt::Horizontal, this);
         vbar_ = new QScrollBar(Qt::Vertical, this);
-        hbar_->setAccessibleName(QStringLiteral("Scorrimento orizzontale della finestra"));
-        vbar_->setAccessibleName(QStringLiteral("Scorrimento verticale della finestra"));
+        hbar_->setAccessibleName(tr("Scorrimento orizzontale della finestra"));
+        vbar_->setAccessibleName(tr("Scorrimento verticale della finestra"));
         for (QScrollBar* bar : {hbar_, vbar_}) {
             bar->setFocusPolicy(Qt::NoFocus);
             bar->hide();

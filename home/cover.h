@@ -14,6 +14,13 @@ public:
     Label *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label7, *Label13, *Label8, *Label9, *Label16,
         *Label17, *Label14;
     Picture* Picture1;
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    // Writes the texts of the cover in the reading in force.
+    void captions();
 };
 
 }  // namespace px

@@ -1,5 +1,5 @@
 // The calculator selector Form13: a button for each calculator, the correlation workbench and the two reference
-// screens.
+// screens, and the choice of the interface's reading.
 #pragma once
 
 #include "screen.h"
@@ -23,15 +23,25 @@ public:
     void Command12_Click();
     void Command13_Click();
     void Command14_Click();
+    // The pick of a reading: Italiano or English.
+    void Combo1_Click();
     // The glossary, the algorithm-sheet selector and the correlation workbench.
     void mostraglossario();
     void mostraalgoritmi();
     void mostracorrelazione();
 
-    Label* Label1;
+    Label *Label1, *Label2;
     Picture* Picture2;
     Button *Command1, *Command2, *Command3, *Command4, *Command5, *Command7, *Command8, *Command6, *Command10,
         *Command11, *Command12, *Command13, *Command14;
+    ChoiceBox* Combo1;
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    // Writes every text of the selector in the reading in force.
+    void captions();
 };
 
 }  // namespace px

@@ -18,6 +18,7 @@
 #include "graph_frame.h"
 #include "gui_support.h"
 #include "legend_entry.h"
+#include "reading.h"
 
 namespace {
 
@@ -363,6 +364,27 @@ TEST_F(ScreenTest, EnterInAFieldRunsCalcolo) {
         EXPECT_EQ(ui.text("Form2.Text1"), "2");
         ui.close("Form2");
     }
+    EXPECT_TRUE(ui.faults().empty());
+}
+
+// In the English reading Enter in a field runs the same calculation, whatever the button's caption reads.
+TEST_F(ScreenTest, EnterInAFieldRunsTheCalculationInEnglishToo) {
+    ASSERT_TRUE(ui.show("Form2"));
+    retype("Form2.Text1", "2");
+    ASSERT_TRUE(ui.pick("Form2.Combo1", "SS=1/2"));
+    ASSERT_TRUE(ui.click("Form2.Command1"));
+    const std::string italian = ui.text("Form2.Label3");
+    ui.close("Form2");
+    px::reading::apply(px::reading::Reading::English);
+    struct Italian {
+        ~Italian() { px::reading::apply(px::reading::Reading::Italian); }
+    } restore;
+    ASSERT_TRUE(ui.show("Form2"));
+    retype("Form2.Text1", "2");
+    ASSERT_TRUE(ui.pick("Form2.Combo1", "SS=1/2"));
+    sendKey(widget("Form2.Text1"), Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    EXPECT_EQ(ui.text("Form2.Label3"), italian);
+    EXPECT_FALSE(italian.empty());
     EXPECT_TRUE(ui.faults().empty());
 }
 

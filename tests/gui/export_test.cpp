@@ -32,6 +32,7 @@
 #include "gui_support.h"
 #include "noise_models.h"
 #include "numbers.h"
+#include "reading.h"
 #include "sweep.h"
 #include "workbench.h"
 
@@ -363,6 +364,39 @@ TEST_F(ExportTest, ContextMenuOffersEveryExportAndCopiesThePicture) {
     ASSERT_TRUE(image);
     EXPECT_EQ(image->first, std::lround(s->width() * s->devicePixelRatioF()));
     EXPECT_EQ(image->second, std::lround(s->height() * s->devicePixelRatioF()));
+}
+
+// In the English reading the menu, the readout's words and the failure message read English; the menu's order and
+// what each entry does stay.
+TEST_F(ExportTest, MenuReadoutAndFailureReadEnglishInTheEnglishReading) {
+    px::reading::apply(px::reading::Reading::English);
+    struct Italian {
+        ~Italian() { px::reading::apply(px::reading::Reading::Italian); }
+    } restore;
+    ASSERT_TRUE(ui.show("Form11"));
+    px::Screen* s = px::screens::find(QStringLiteral("Form11"));
+    QStringList texts;
+    QTimer::singleShot(0, [&texts] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (menu == nullptr) return;
+        for (QAction* a : menu->actions()) {
+            if (!a->isSeparator()) texts << a->text();
+        }
+        for (QAction* a : menu->actions()) {
+            if (a->text() == QStringLiteral("Copy image")) a->trigger();
+        }
+        menu->close();
+    });
+    const QPoint at(200, 200);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, s->mapToGlobal(at));
+    QCoreApplication::sendEvent(s, &event);
+    EXPECT_EQ(texts,
+              (QStringList{QStringLiteral("Copy image"), QStringLiteral("Copy data and results"),
+                           QStringLiteral("Save image (PNG, SVG)..."), QStringLiteral("Export data (CSV)..."),
+                           QStringLiteral("Export PDF..."), QStringLiteral("Print...")}));
+    EXPECT_TRUE(ui.clipboardImage());
+    EXPECT_EQ(px::exporting::failureMessage(QStringLiteral("/x/y.csv"), QStringLiteral("No space left on device")),
+              QStringLiteral("Cannot write the file \"/x/y.csv\": No space left on device"));
 }
 
 // ---- Copying a calculator's inputs and results ------------------------------------------------------------------

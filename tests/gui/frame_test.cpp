@@ -1,15 +1,20 @@
 // The frame as a user meets it: the show operation and its lifecycle, the key filter, the fault report, the
 // drawing surface, the cover and the selector.
+#include <QAccessible>
 #include <QApplication>
+#include <QFile>
 #include <QFontMetricsF>
 #include <QImage>
+#include <QLibraryInfo>
 #include <QPainter>
+#include <QSettings>
 #include <cmath>
 #include <span>
 #include <vector>
 
 #include "gui_support.h"
 #include "numbers.h"
+#include "reading.h"
 
 namespace {
 
@@ -105,10 +110,10 @@ TEST_F(ScreenTest, LabelsOfTheCoverDoNotReactToClicks) {
 
 TEST_F(ScreenTest, SelectorTabOrderStartsAtTheSourceGainButton) {
     ASSERT_TRUE(ui.show("Form13"));
-    // The calculators in the layout's order, then the workbench and the two reference screens.
-    const std::vector<std::string> order = {"Command8",  "Command7",  "Command6", "Command5",  "Command4",
-                                            "Command3",  "Command1",  "Command2", "Command10", "Command11",
-                                            "Command12", "Command13", "Command14"};
+    // The calculators in the layout's order, then the workbench and the two reference screens, then the reading.
+    const std::vector<std::string> order = {"Command8",  "Command7",  "Command6",  "Command5",  "Command4",
+                                            "Command3",  "Command1",  "Command2",  "Command10", "Command11",
+                                            "Command12", "Command13", "Command14", "Combo1"};
     px::Screen* s = px::screens::find("Form13");
     for (const std::string& name : order) {
         ASSERT_NE(s->focusWidget(), nullptr);
@@ -407,6 +412,107 @@ TEST_F(ScreenTest, SelectorButtonsShowTheirScreensByName) {
         EXPECT_EQ(px::screens::find(screen) != nullptr, px::screens::known(screen));
     }
     EXPECT_TRUE(ui.faults().empty());
+}
+
+// ---- The reading -----------------------------------------------------------------------------------------------
+
+// Whatever a test of the reading does, Italian is in force again after it, with no choice remembered and the
+// variable as it was.
+class ReadingTest : public ScreenTest {
+protected:
+    void TearDown() override {
+        QSettings().remove(QStringLiteral("reading"));
+        if (hadVariable_)
+            qputenv("PELAGONIX_LANG", variable_);
+        else
+            qunsetenv("PELAGONIX_LANG");
+        px::reading::apply(px::reading::Reading::Italian);
+        px::Scenario::settle();
+    }
+    const bool hadVariable_ = qEnvironmentVariableIsSet("PELAGONIX_LANG");
+    const QByteArray variable_ = qgetenv("PELAGONIX_LANG");
+};
+
+// "Lingua: Italiano / English" on the selector: the pick reads at once on the selector and on the cover open behind
+// it, on every screen opened afterwards, and is remembered for the next run unless the variable says otherwise.
+TEST_F(ReadingTest, SelectorChoiceReadsEnglishAtOnceAndIsRemembered) {
+    qunsetenv("PELAGONIX_LANG");
+    ASSERT_TRUE(ui.show("Form1"));
+    ASSERT_TRUE(ui.show("Form13"));
+    EXPECT_EQ(ui.text("Form13.Combo1"), "Italiano");
+    EXPECT_EQ(ui.text("Form13.Label2"), "Lingua:");
+
+    ASSERT_TRUE(ui.pick("Form13.Combo1", "English"));
+    px::Scenario::settle();
+    EXPECT_EQ(px::reading::current(), px::reading::Reading::English);
+    EXPECT_EQ(ui.text("Form13"), "Calculator selector");
+    EXPECT_EQ(ui.text("Form13.Label1"), " SELECT THE CALCULATION BY CLICKING ITS BUTTON");
+    EXPECT_EQ(ui.text("Form13.Command3"), "Propagation loss");
+    EXPECT_EQ(ui.text("Form13.Label2"), "Language:");
+    EXPECT_EQ(ui.text("Form13.Combo1"), "English");
+    EXPECT_EQ(ui.text("Form1.Label2"), "Calculator of the acoustic quantities of sonar");
+    // The selector's buttons are heard by their English captions, the choice by its English name.
+    QWidget* command3 = px::screens::find("Form13")->control(QStringLiteral("Command3"));
+    QWidget* combo = px::screens::find("Form13")->control(QStringLiteral("Combo1"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(command3)->text(QAccessible::Name),
+              QStringLiteral("Propagation loss"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(combo)->text(QAccessible::Name),
+              QStringLiteral("Interface language"));
+
+    // A calculator opened afterwards reads English (the logo is named by the widget layer's catalogue).
+    ASSERT_TRUE(ui.click("Form13.Command1"));
+    ASSERT_NE(px::screens::find("Form2"), nullptr);
+    QWidget* logo = nullptr;
+    for (px::Picture* p : px::screens::find("Form2")->findChildren<px::Picture*>())
+        logo = p;
+    ASSERT_NE(logo, nullptr);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(logo)->text(QAccessible::Name),
+              QStringLiteral("PELAGONIX logo"));
+
+    // Remembered: the next run starts in English; the variable still decides one run.
+    EXPECT_EQ(QSettings().value(QStringLiteral("reading")).toString(), QStringLiteral("en"));
+    EXPECT_EQ(px::reading::preferred(), px::reading::Reading::English);
+    qputenv("PELAGONIX_LANG", "it");
+    EXPECT_EQ(px::reading::preferred(), px::reading::Reading::Italian);
+    qunsetenv("PELAGONIX_LANG");
+
+    // A selector opened again shows the reading in force; picking Italiano brings back the texts as written.
+    ui.close("Form13");
+    ASSERT_TRUE(ui.show("Form13"));
+    EXPECT_EQ(ui.text("Form13.Combo1"), "English");
+    EXPECT_EQ(ui.text("Form13.Command3"), "Propagation loss");
+    ASSERT_TRUE(ui.pick("Form13.Combo1", "Italiano"));
+    px::Scenario::settle();
+    EXPECT_EQ(px::reading::current(), px::reading::Reading::Italian);
+    EXPECT_EQ(ui.text("Form13"), "Selettore delle funzioni di calcolo");
+    EXPECT_EQ(ui.text("Form13.Command3"), "Calcolo attenuazione per propagazione");
+    EXPECT_EQ(ui.text("Form13.Label2"), "Lingua:");
+    EXPECT_EQ(ui.text("Form1.Label2"), "Calcolatore delle variabili acustiche per il sonar");
+    EXPECT_EQ(QSettings().value(QStringLiteral("reading")).toString(), QStringLiteral("it"));
+    EXPECT_EQ(px::reading::preferred(), px::reading::Reading::Italian);
+    qputenv("PELAGONIX_LANG", "en");
+    EXPECT_EQ(px::reading::preferred(), px::reading::Reading::English);
+    // Set otherwise while the selector is open, the reading shows in its choice too.
+    px::reading::apply(px::reading::Reading::English);
+    px::Scenario::settle();
+    EXPECT_EQ(ui.text("Form13.Combo1"), "English");
+    EXPECT_EQ(ui.text("Form13.Label2"), "Language:");
+    EXPECT_TRUE(ui.faults().empty());
+}
+
+// The toolkit's own texts (the buttons of dialogs, the fields' context menu) follow the reading, back and forth at
+// run time: Qt's Italian translation for the Italian reading, none for the English one.
+TEST_F(ReadingTest, ToolkitTextsFollowTheReadingBothWays) {
+    const auto cancel = [] { return QCoreApplication::translate("QPlatformTheme", "Cancel"); };
+    const QString italian = cancel();
+    if (QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_it.qm")))
+        EXPECT_EQ(italian, QStringLiteral("Annulla"));
+    for (int round = 0; round < 2; ++round) {
+        px::reading::apply(px::reading::Reading::English);
+        EXPECT_EQ(cancel(), QStringLiteral("Cancel"));
+        px::reading::apply(px::reading::Reading::Italian);
+        EXPECT_EQ(cancel(), italian);
+    }
 }
 
 // ---- Layout ----------------------------------------------------------------------------------------------------
