@@ -1,5 +1,7 @@
 #include "sweep.h"
 
+#include <QCoreApplication>
+
 #include "export.h"
 #include "screen.h"
 
@@ -12,7 +14,8 @@ void publishSweep(Screen& screen, const QString& quantity, double k, double twip
     t.plots = {results::Plot{QRectF(kLeft, kTop, kRight - kLeft, kBottom - kTop),
                              {kLeft - 2 * kDecade, kDecade, true, QStringLiteral("f"), QStringLiteral("Hz")},
                              {kBottom, -twipsPerDb, false, quantity, QStringLiteral("dB")}}};
-    QStringList columns{QStringLiteral("frequenza_Hz")};
+    // The columns in the reading's words: "frequenza_Hz", "SL_10nodi_dB"… in Italian.
+    QStringList columns{QCoreApplication::translate("px::noise::Sweep", "frequenza_Hz")};
     for (const QString& name : curveNames)
         columns << quantity + QLatin1Char('_') + name + QStringLiteral("_dB");
     const std::size_t curves = static_cast<std::size_t>(curveNames.size());

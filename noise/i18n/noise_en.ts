@@ -152,4 +152,11 @@
         <translation>25 knots</translation>
     </message>
 </context>
+<context>
+    <name>px::noise::Sweep</name>
+    <message>
+        <source>frequenza_Hz</source>
+        <translation>frequency_Hz</translation>
+    </message>
+</context>
 </TS>
