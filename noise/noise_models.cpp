@@ -10,4 +10,18 @@ Num seaLevel(Num D, const SeaState& state) { return (Num(kSeaStateOne) - D) + Nu
 
 Num shipLevel(Num D, const Speed& speed) { return Num(speed.level) - D; }
 
+std::optional<double> seaNoise(Num f, std::optional<std::size_t> state) {
+    const Num k = exponentFor(kSeaSlope);
+    const Num D = octaveDrop(f, k);
+    if (!state || *state >= kSeaStates.size()) return std::nullopt;
+    return seaLevel(D, kSeaStates[*state]).value();
+}
+
+std::optional<double> shipNoise(Num f, std::optional<std::size_t> speed) {
+    const Num k = exponentFor(kShipSlope);
+    const Num D = octaveDrop(f, k);
+    if (!speed || *speed >= kSpeeds.size()) return std::nullopt;
+    return shipLevel(D, kSpeeds[*speed]).value();
+}
+
 }  // namespace px::noise

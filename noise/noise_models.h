@@ -5,8 +5,11 @@
 
 #include <array>
 #include <cmath>
+#include <cstddef>
+#include <optional>
 
 #include "numbers.h"
+#include "translate.h"
 
 namespace px::noise {
 
@@ -35,16 +38,17 @@ inline constexpr std::array<SeaState, 6> kSeaStates{{
 inline constexpr double kShipSlope = 6.67;        // the calculator's slope, dB per octave
 inline constexpr double kShipGraphSlope = 6.667;  // the slope of the graph's curves
 
-// A speed: its item in the choice box and the level at 1 kHz, dB.
+// A speed: its item in the choice box (and its name in the graph's legend), and the level at 1 kHz, dB.  The items
+// are words, shown in the context "px::noise::Speed".
 struct Speed {
     const char* item;
     double level;
 };
 inline constexpr std::array<Speed, 4> kSpeeds{{
-    {"10 nodi", 127.5},
-    {"15 nodi", 138},
-    {"20 nodi", 145.4},
-    {"25 nodi", 151.4},
+    {PX_TRANSLATE_NOOP("px::noise::Speed", "10 nodi"), 127.5},
+    {PX_TRANSLATE_NOOP("px::noise::Speed", "15 nodi"), 138},
+    {PX_TRANSLATE_NOOP("px::noise::Speed", "20 nodi"), 145.4},
+    {PX_TRANSLATE_NOOP("px::noise::Speed", "25 nodi"), 151.4},
 }};
 
 // ---- Checked forms, for the calculators -----------------------------------------------------------------------
@@ -58,6 +62,11 @@ Num octaveDrop(Num f, Num k);
 Num seaLevel(Num D, const SeaState& state);
 Num shipLevel(Num D, const Speed& speed);
 
+// The calculators: the level at f kHz of the case at `index` in its table (kSeaStates, kSpeeds), or no level when
+// no case is chosen.  The octave drop comes first, so a zero or negative frequency faults whatever the case.
+std::optional<double> seaNoise(Num f, std::optional<std::size_t> state);
+std::optional<double> shipNoise(Num f, std::optional<std::size_t> speed);
+
 // ---- Plain forms, for the graphs' sweeps ----------------------------------------------------------------------
 //
 // The same operations in the same order on plain doubles, for frequencies that cannot fault (0.1 to 100 kHz):
@@ -66,5 +75,18 @@ Num shipLevel(Num D, const Speed& speed);
 inline double octaveDrop(double f, double k, double ln10) { return 20 * std::log(std::pow(f, k)) / ln10; }
 inline double seaLevel(double D, double offset) { return (kSeaStateOne - D) + offset; }
 inline double shipLevel(double D, double level) { return level - D; }
+
+// The curves of a spectrum graph, one a case of a model: the slope of the lines and the level of curve c where the
+// octave drop is D.
+struct SeaSpectra {
+    static constexpr double kSlope = kSeaSlope;
+    static constexpr std::size_t kCurves = kSeaStates.size();
+    static double level(double D, std::size_t c) { return seaLevel(D, kSeaStates[c].offset); }
+};
+struct ShipSpectra {
+    static constexpr double kSlope = kShipGraphSlope;
+    static constexpr std::size_t kCurves = kSpeeds.size();
+    static double level(double D, std::size_t c) { return shipLevel(D, kSpeeds[c].level); }
+};
 
 }  // namespace px::noise

@@ -2,23 +2,14 @@
 // speed.
 #pragma once
 
-#include "screen.h"
+#include "spectrum_calculator.h"
 
 namespace px {
 
-class Form3 : public Screen {
+class Form3 : public noise::SpectrumCalculator {
     Q_OBJECT
 public:
     Form3();
-    void Command1_Click();
-    void Command2_Click();
-    void calcoloct();
-
-    Label *Label5, *Label1, *Label2, *Label4, *Label3, *Label6;
-    NumericField* Text1;
-    ChoiceBox* Combo1;
-    Button *Command1, *Command2;
-    Picture* Picture1;
 };
 
 }  // namespace px

@@ -1,18 +1,20 @@
-// The frequency sweep of the spectrum graphs' curves, 0.1 to 100 kHz, drawn straight into the surface.
+// The spectrum graphs' curves over the frequency sweep, 0.1 to 100 kHz: drawn straight into the surface, and
+// published for export and the readout.  The numbers come from the models (noise_models.h, spectrum_sweep.h); here
+// they are placed on the graph's axes.
 #pragma once
 
+#include <QColor>
 #include <QRgb>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <cmath>
 #include <cstddef>
-#include <functional>
 #include <span>
-#include <vector>
 
 #include "graph_frame.h"
 #include "noise_models.h"
-#include "parallel.h"
+#include "spectrum_sweep.h"
 #include "surface.h"
 
 namespace px {
@@ -21,60 +23,53 @@ class Screen;
 
 namespace px::noise {
 
-// The frequencies, kHz: from 0.1 while not beyond 100, by repeated addition of 0.001.
-inline constexpr double kSweepFrom = 0.1;
-inline constexpr double kSweepTo = 100;
-inline constexpr double kSweepStep = 0.001;
-
-// The count of frequencies of the sweep (the last about 99.999).
-inline constexpr std::size_t kSweepPoints = 99900;
-
 // The x of a frequency of the sweep: 3066.7 ln(10 f) / ln 10 + 400.  ln10 is ln(10), computed once by the caller.
 inline double sweepX(double f, double ln10) { return kDecade * std::log(10 * f) / ln10 + kLeft; }
 
-// Frequencies computed together on one core.
-inline constexpr std::size_t kSweepSlice = 2048;
+// The y of a level, dB, on a level axis of `twipsPerDb` from 0 dB at the bottom.
+inline double levelY(double level, double twipsPerDb) { return kBottom - twipsPerDb * level; }
 
-// The sweep cut into slices of kSweepSlice frequencies: how many frequencies, and the frequency each slice starts
-// from, as the repeated addition reaches it.  Accumulated once, in order.
-struct SweepSlices {
-    std::size_t count;
-    std::vector<double> starts;
-};
-const SweepSlices& sweepSlices();
-
-// The curves over the sweep: at every frequency f, in order, one point a curve c = 0 .. colours.size() - 1, at
-// (x of f, level(D, c)) in colours[c], where D is the octave drop 20 ln(f^k) / ln 10.  Within a slice each
-// frequency is the one before plus 0.001, as in the sweep itself; the slices are independent of one another and
-// are computed on all cores, each writing its points in their places, so every point is the same bit for bit as
-// one after the other.
-template <class Level>
-void drawSweep(Surface& surface, double k, double ln10, std::span<const QRgb> colours, const Level& level) {
-    const SweepSlices& slices = sweepSlices();
-    const std::size_t curves = colours.size();
-    const std::span<float> xy = surface.Points(slices.count * curves, colours);
+// A spectrum graph's drawing: the grid and axes, then the curves point by point over the sweep, at every
+// frequency one point a curve c = 0 .. Spectra::kCurves - 1 at (x of f, y of Spectra::level(D, c)) in colours[c].
+// The frequencies of the sweep cannot fault, so the levels are computed on plain doubles, with the exponent and
+// ln 10 of the run computed once; the points are computed on all cores, each written in its place.
+template <class Spectra>
+void paintSpectra(Surface& surface, double twipsPerDb, const std::array<const QColor*, Spectra::kCurves>& colours) {
+    constexpr std::size_t curves = Spectra::kCurves;
+    // The frame's dots and two lines (a line takes the room of two points), then the curves.
+    surface.reserve(kFramePrimitives + 2 + kSweepPoints * curves);
+    drawSpectrumFrame(surface);
+    const double k = exponentFor(Spectra::kSlope).value();
+    const double ln10 = ln(Num(10)).value();
+    std::array<QRgb, curves> rgb{};
+    for (std::size_t c = 0; c < curves; ++c)
+        rgb[c] = colours[c]->rgb();
+    const std::span<float> xy = surface.Points(sweepSlices().count * curves, rgb);
     if (xy.empty()) return;
-    parallel::forSlices(slices.count, kSweepSlice, [&](std::size_t from, std::size_t to) {
-        double f = slices.starts[from / kSweepSlice];
-        float* out = xy.data() + 2 * curves * from;
-        for (std::size_t i = from; i < to; ++i) {
-            const double x = sweepX(f, ln10);
-            const double D = octaveDrop(f, k, ln10);
-            for (std::size_t c = 0; c < curves; ++c) {
-                *out++ = static_cast<float>(x);
-                *out++ = static_cast<float>(level(D, c));
-            }
-            f = f + kSweepStep;
+    sweepSpectra(k, ln10, [&](std::size_t i, double f, double D) {
+        const double x = sweepX(f, ln10);
+        float* out = xy.data() + 2 * curves * i;
+        for (std::size_t c = 0; c < curves; ++c) {
+            *out++ = static_cast<float>(x);
+            *out++ = static_cast<float>(levelY(Spectra::level(D, c), twipsPerDb));
         }
     });
 }
 
 // Publishes a spectrum graph's numbers for export and the readout: the frequency of every point of the sweep, in
-// Hz, and the level of each curve there, computed on demand by the same operations the drawing makes (the
-// exponent k, D = 20 ln(f^k) / ln 10, then level(D, c)).  `twipsPerDb` is the scale of the level axis; each
-// curve's column is "<quantity>_<name of the curve>_dB".
+// Hz, and the level of each curve there, computed on demand by the same operations the drawing makes.
+// `twipsPerDb` is the scale of the level axis; each curve's column is "<quantity>_<curve's name>_dB".
 void publishSweep(Screen& screen, const QString& quantity, double k, double twipsPerDb, const QStringList& inputs,
-                  const std::function<QString(std::size_t)>& curveName, std::size_t curves,
-                  const std::function<double(double, std::size_t)>& level);
+                  const QStringList& curveNames, double (*level)(double D, std::size_t c));
+
+template <class Spectra>
+void publishSpectra(Screen& screen, const QString& quantity, double twipsPerDb, const QStringList& inputs,
+                    const QStringList& curveNames) {
+    publishSweep(screen, quantity, exponentFor(Spectra::kSlope).value(), twipsPerDb, inputs, curveNames,
+                 &Spectra::level);
+}
+
+// The caption of the frequency axis: the decade numbers placed by runs of blanks, after `lead` blanks.
+QString frequencyCaption(int lead);
 
 }  // namespace px::noise

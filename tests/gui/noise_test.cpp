@@ -11,6 +11,7 @@
 #include "gui_support.h"
 #include "noise_models.h"
 #include "numbers.h"
+#include "reading.h"
 
 namespace {
 
@@ -571,6 +572,51 @@ TEST_F(NoiseGraphTest, DecadeNumbersStandUnderTheirGridLines) {
             EXPECT_NEAR(centre, line, 1.5) << "decade " << i;
         }
     }
+}
+
+// ---- The English reading
+// -----------------------------------------------------------------------------------------
+
+// The screens read English, opened after the reading is chosen; the same inputs give the same numbers, and the
+// speed box's English items still name their cases.
+class NoiseEnglishTest : public NoiseCalculatorTest {
+protected:
+    void SetUp() override { px::reading::apply(px::reading::Reading::English); }
+    void TearDown() override { px::reading::apply(px::reading::Reading::Italian); }
+};
+
+TEST_F(NoiseEnglishTest, CalculatorsReadEnglishAndGiveTheSameNumbers) {
+    ASSERT_TRUE(ui.show("Form2"));
+    EXPECT_EQ(ui.text("Form2"), "Sea noise spectral level");
+    EXPECT_EQ(ui.text("Form2.Label2"), "Sea state");
+    EXPECT_EQ(ui.text("Form2.Command1"), "Compute");
+    EXPECT_EQ(ui.text("Form2.Command2"), "Graphs");
+    EXPECT_EQ(ui.text("Form2.Label6"), "* read as square root of Hz");
+    EXPECT_EQ(calcolo("Form2", "2", "SS=1/2"), "45.3");
+
+    ASSERT_TRUE(ui.show("Form3"));
+    EXPECT_EQ(ui.text("Form3.Label2"), "Destroyer speed");
+    EXPECT_EQ(ui.text("Form3.Combo1"), "10 knots");
+    EXPECT_EQ(calcolo("Form3", nullptr, nullptr), "127.5");
+    EXPECT_EQ(calcolo("Form3", "2", "15 knots"), "131.3");
+    EXPECT_EQ(calcolo("Form3", "10", "25 knots"), "129.2");
+    // The Italian item is no case of the English box.
+    EXPECT_EQ(calcolo("Form3", "2", "10 nodi"), "");
+    EXPECT_TRUE(ui.faults().empty());
+}
+
+TEST_F(NoiseEnglishTest, GraphsReadEnglishAndDrawTheSameCurves) {
+    ASSERT_TRUE(ui.show("Form11"));
+    EXPECT_EQ(ui.text("Form11.Label6"), "Destroyer speed");
+    for (const auto& [label, caption] :
+         {std::pair{"Form11.Label2", "10 knots"}, std::pair{"Form11.Label5", "25 knots"}})
+        EXPECT_EQ(ui.text(label), caption);
+    ASSERT_TRUE(ui.show("Form10"));
+    EXPECT_EQ(ui.text("Form10.Label10"), "Sea state");
+    EXPECT_EQ(ui.text("Form10.Label2"), "SS = 0");
+    const auto all = ui.primitives("Form10");
+    ASSERT_EQ(all.size(), kFrame + 6 * kSweep);
+    EXPECT_NEAR(all[kFrame].y1, 2708.2, kTwip);
 }
 
 }  // namespace
