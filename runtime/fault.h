@@ -23,8 +23,8 @@ class Fault : public std::exception {
 public:
     explicit Fault(FaultKind kind) : kind_(kind) {}
     // A fault of a kind whose cause a subsystem knows better than the kind's name says: the user reads `message`
-    // ("Fondo scala troppo piccolo" for an overflowing sweep).  The message is a text of static storage, a literal marked
-    // PX_TRANSLATE_NOOP("Fault", …).
+    // ("Fondo scala troppo piccolo" for an overflowing sweep).  The message is a text of static storage, a literal
+    // marked PX_TRANSLATE_NOOP("Fault", …).
     Fault(FaultKind kind, const char* message) : kind_(kind), message_(message) {}
     FaultKind kind() const noexcept { return kind_; }
     // The Italian message, e.g. "Divisione per zero"; the user reads its translation in the context "Fault".
