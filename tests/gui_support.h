@@ -11,6 +11,15 @@
 
 namespace pxtest {
 
+// The workbench's delay that equals its sweep counter after `steps` additions of 0.1 to 1e-7: the curve's
+// curve divides by zero at that step, so the points before it are drawn and the fault ends the curve.
+inline double delayAtCounterStep(int steps) {
+    double t = 1e-7;
+    for (int k = 0; k < steps; ++k)
+        t = t + 0.1;
+    return t;
+}
+
 class ScreenTest : public testing::Test {
 protected:
     px::Scenario ui;

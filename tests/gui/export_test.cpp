@@ -288,10 +288,7 @@ TEST_F(WorkbenchExportTest, CurveExportsItsDelaysAndCoefficientsAndAFaultCutsItW
     checkPictures("Form12");
 
     // A delay equal to a counter value half-way: the points before the fault, and no more.
-    double t = 1e-7;
-    for (int k = 0; k < 2500; ++k)
-        t = t + 0.1;
-    form()->wv.tc = t;
+    form()->wv.tc = pxtest::delayAtCounterStep(2500);
     ASSERT_TRUE(ui.click("Form12.Command1"));
     EXPECT_EQ(ui.faults(), std::vector<std::string>{"Divisione per zero"});
     csv = exportCsv("Form12");

@@ -457,10 +457,7 @@ INSTANTIATE_TEST_SUITE_P(
 // A delay equal to a counter value half-way: the points before it stay drawn.
 TEST_F(WorkbenchTest, PointsBeforeAFaultStayOnTheWindow) {
     run(P1, {"1000", "1000", "500"});
-    double t = 1e-7;
-    for (int k = 0; k < 2500; ++k)
-        t = t + 0.1;
-    form()->wv.tc = t;
+    form()->wv.tc = pxtest::delayAtCounterStep(2500);
     ASSERT_TRUE(ui.click("Form12.Command1"));
     EXPECT_EQ(ui.faults(), std::vector<std::string>{"Divisione per zero"});
     const auto curve = blue();
