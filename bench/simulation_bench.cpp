@@ -23,14 +23,13 @@ void BM_SimulationRun_computation(benchmark::State& state) {
     const px::CycleFields fields{"0", "1", ""};
     for (auto _ : state) {
         px::SimulationState sim;
-        px::WorkingValues wv;
         SteppingClock clock;
         px::LinearUniform random;
         px::buildCoincidenceTable(sim);
         for (int n = 0; n < px::kSimulationCycles; ++n) {
             if (sim.y0 == 0) sim.y0 = 8000;
             px::CycleOutput out;
-            px::synthesizeCycle(sim, wv, fields, clock, random, out);
+            px::synthesizeCycle(sim, fields, clock, random, out);
             px::computeLags(sim);
             if (sim.y0 == 0) sim.y0 = 8000;
         }

@@ -5,6 +5,9 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
+
+#include "report_lines.h"
 
 namespace px {
 
@@ -36,5 +39,32 @@ struct Spread {
 Spread spreadOf(BlockState& b, Deviations* dAk = nullptr, Deviations* dBk = nullptr);
 // r = sAB/(SA·SB), in single precision; SA and SB not 0.
 float coefficientOf(BlockState& b, Spread spread);
+
+// The index the captions of fields 2 and 3 announce next (a block of length 0 is taken as 100 long), or nothing
+// past the end of the block.
+std::optional<int> nextLabel(BlockState& b);
+// A fresh entry of the blocks: from index 1, announced.
+std::optional<int> startEntry(BlockState& b);
+
+// The values of the fields 1 … 4 as typed: the length n, the pair A, B and the mode.
+struct PairFields {
+    double n = 0, a = 0, b = 0, mode = 0;
+};
+// What taking a pair over did, as far as it got before it faulted: the index announced (labelled), and whether
+// the fields of the pair are emptied.
+struct PairTaken {
+    bool labelled = false;
+    std::optional<int> label;
+    bool emptied = false;
+};
+// Takes the pair over at the next index (from 1 again past the end of the block) with the length and the mode.
+// A 65th index faults.
+void takePair(BlockState& b, const PairFields& typed, PairTaken& out);
+
+// How a report ended: complete, stopped by a block with no spread (no more lines), or with no block to correlate.
+enum class BlockReportEnd { Finished, Stopped, Empty };
+// The report: one of shift 0 with the means, the deviations and every pair, or (mode 1) the coefficient of every
+// circular shift of B against A.  Each line is handed to the sink as it is complete.
+BlockReportEnd blockReport(BlockState& b, const lines::LineSink& sink);
 
 }  // namespace px

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
 
 namespace px {
 
@@ -21,9 +20,6 @@ public:
     virtual void seed(float value) = 0;
     virtual float next() = 0;
 };
-
-// The system's clock: local time of day, to the millisecond.
-std::unique_ptr<TimeOfDay> systemTimeOfDay();
 
 // A 24-bit linear congruential generator: the seed's bits set the state, each draw is state / 2^24.
 class LinearUniform : public Uniform {

@@ -1,10 +1,7 @@
-// The eight correlation curves: the plain computations, then the screen's procedure that clears, frames, picks
-// the colour and draws each point as it comes.
+// The eight correlation curves, as plain computations.
 #include "curves.h"
 
-#include "export.h"
 #include "numbers.h"
-#include "workbench.h"
 
 namespace px {
 
@@ -124,15 +121,16 @@ void analF1F2tc(const WorkingValues& wv, const PointSink& sink) {
     });
 }
 
-void analFad(WorkingValues& wv, const PointSink& sink) {
+void analFad(const WorkingValues& wv, const PointSink& sink, WorkingChanges& out) {
     if (wv.F == 0 || wv.FSa == 0) return;
     Invariant omega;
     sweep(wv.FSa, [&](Num a) {
         const Num tau = baseDelay(wv, a);
         if (tau == Num(0)) return false;  // the source on the normal of a base, or no base: the sweep ends
         const Num x = tau * omega([&] { return Num(wv.F) * Num(6.28); });
-        wv.Sux = CSng((sin(x) / x).value());
-        plot(sink, a, wv.FSa, Num(wv.Sux));
+        const float C = CSng((sin(x) / x).value());
+        out.Sux = C;
+        plot(sink, a, wv.FSa, Num(C));
         return true;
     });
 }
@@ -167,7 +165,8 @@ void analF1F2ad(const WorkingValues& wv, const PointSink& sink) {
     });
 }
 
-void digNoisy(WorkingValues& wv, TimeOfDay& clock, Uniform& random, const PointSink& sink) {
+void digNoisy(const WorkingValues& wv, TimeOfDay& clock, Uniform& random, const PointSink& sink,
+              WorkingChanges& out) {
     Band band(wv);
     Invariant share, spreadOfOutput;
     sweep(wv.FS, [&](Num t) {
@@ -187,8 +186,9 @@ void digNoisy(WorkingValues& wv, TimeOfDay& clock, Uniform& random, const PointS
         const Num sigma = spreadOfOutput([&] {
             return Num(2) / Num(3.14) / sqrt(Num(6) / Num(7) * Num(4) * Num(wv.RC) * (Num(wv.F2) - Num(wv.F1)));
         });
-        wv.Nux = CSng(sigma.value());
-        const Num e = Num(wv.Nux) * (n * Num(2.5));
+        const float Nux = CSng(sigma.value());
+        out.Nux = Nux;
+        const Num e = Num(Nux) * (n * Num(2.5));
         const Num C = arcsine(rho, 1e-9);
         Num V = (C + e) * Num(wv.K);
         if (V < Num(-1)) V = -1;
@@ -206,58 +206,5 @@ void digQuadrature(const WorkingValues& wv, const PointSink& sink) {
 }
 
 }  // namespace curves
-
-void Form12::runCurve(Process p) {
-    if (!comparing()) surface().Clear();
-    if (!comparing()) drawPlotFrame();
-    const QColor ink = comparing() ? colour::red : colour::blue;
-    surface().reserve(10001);  // room for the sweep's points, on top of what is drawn
-    // The curve's numbers, for export and the readout, named after its colour when curves are compared.
-    results::Table& table = results::of(*this);
-    table.inputs = exporting::inputsOf(*this, false);
-    const bool bearing = p == AnalFad || p == AnalF1F2ad;
-    std::vector<double>& values = table
-                                      .series((comparing() ? QStringLiteral("rosso: ") : QStringLiteral("blu: ")) +
-                                                  processNames().value(p - 1),
-                                              {bearing ? QStringLiteral("angolo_frazione_fondo_scala")
-                                                       : QStringLiteral("ritardo_frazione_fondo_scala"),
-                                               QStringLiteral("C")})
-                                      .cells;
-    // Each point is drawn the moment it is computed: a fault later in the sweep leaves it on the window.
-    const curves::PointSink draw = [this, &ink, &values](float x, float y) {
-        surface().Point(x, y, ink);
-        const curves::PointValues& v = curves::handedOn();
-        values.push_back(v.fraction);
-        values.push_back(v.C);
-    };
-    switch (p) {
-        case AnalFtc:
-            curves::analFtc(wv, draw);
-            break;
-        case AnalF1F2tc:
-            curves::analF1F2tc(wv, draw);
-            break;
-        case AnalFad:
-            curves::analFad(wv, draw);
-            break;
-        case DigFtc:
-            curves::digFtc(wv, draw);
-            break;
-        case DigF1F2tc:
-            curves::digF1F2tc(wv, draw);
-            break;
-        case AnalF1F2ad:
-            curves::analF1F2ad(wv, draw);
-            break;
-        case DigNoisy:
-            curves::digNoisy(wv, clock(), random(), draw);
-            break;
-        case DigQuadrature:
-            curves::digQuadrature(wv, draw);
-            break;
-        default:
-            break;
-    }
-}
 
 }  // namespace px

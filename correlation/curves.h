@@ -27,8 +27,9 @@ inline constexpr const char* kFullScaleTooSmall = PX_TRANSLATE_NOOP("Fault", "Fo
 void analFtc(const WorkingValues& wv, const PointSink& sink);
 // 2 "ANAL. C = f(F1,F2,tc)": cosine carrier times envelope; runs only if F2 ≠ 0 and FS ≠ 0.
 void analF1F2tc(const WorkingValues& wv, const PointSink& sink);
-// 3 "ANAL. C = f(F,a°,d)": against the bearing; each C is kept in wv.Sux.  Runs only if F ≠ 0 and FSa ≠ 0.
-void analFad(WorkingValues& wv, const PointSink& sink);
+// 3 "ANAL. C = f(F,a°,d)": against the bearing; each C, in single precision, is given back as Sux (at the point
+// that computes it) and drawn from that single value.  Runs only if F ≠ 0 and FSa ≠ 0.
+void analFad(const WorkingValues& wv, const PointSink& sink, WorkingChanges& out);
 // 4 "DIG. C = f(F,tc)": the arcsine law of process 1.
 void digFtc(const WorkingValues& wv, const PointSink& sink);
 // 5 "DIG. C = f(F1,F2,tc)": the arcsine law of process 2; runs only if F2 ≠ 0 and FS ≠ 0.
@@ -36,9 +37,10 @@ void digF1F2tc(const WorkingValues& wv, const PointSink& sink);
 // 6 "ANAL. C = f(F1,F2,a°,d)": band F1 … F2 against the bearing; runs only if F1 ≠ 0, F2 ≠ 0 and FSa ≠ 0.
 void analF1F2ad(const WorkingValues& wv, const PointSink& sink);
 // 7 "DIG. C = f(F1,F2,tc,s/n,rc)": the digital curve with the input signal-to-noise ratio, the correlator's
-// random fluctuation (the generator re-seeded from the clock before every point) and the gain K; σ is kept in
-// wv.Nux.
-void digNoisy(WorkingValues& wv, TimeOfDay& clock, Uniform& random, const PointSink& sink);
+// random fluctuation (the generator re-seeded from the clock before every point) and the gain K; σ is given back
+// as Nux.
+void digNoisy(const WorkingValues& wv, TimeOfDay& clock, Uniform& random, const PointSink& sink,
+              WorkingChanges& out);
 // 8 "DIG. HC = f(F1,F2,tc)": the arcsine law with the quadrature (sine) carrier.
 void digQuadrature(const WorkingValues& wv, const PointSink& sink);
 

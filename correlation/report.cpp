@@ -9,16 +9,9 @@
 
 namespace px {
 
-namespace {
-// A blank stands where a plus sign would; one blank follows.
-QString signed_(const std::string& digits, bool negative) {
-    return (negative ? QString() : QStringLiteral(" ")) + QString::fromStdString(digits) + QLatin1Char(' ');
-}
-}  // namespace
-
-QString reportNumber(double value) { return signed_(Str(value), value < 0); }
-QString reportNumber(float value) { return signed_(StrSingle(value), value < 0); }
-QString reportNumber(int value) { return signed_(Str(value), value < 0); }
+QString reportNumber(double value) { return QString::fromStdString(lines::number(value)); }
+QString reportNumber(float value) { return QString::fromStdString(lines::number(value)); }
+QString reportNumber(int value) { return QString::fromStdString(lines::number(value)); }
 
 void ReportPrinter::follow() {
     if (generation_ != surface_.generation()) {
@@ -28,6 +21,14 @@ void ReportPrinter::follow() {
 }
 
 void ReportPrinter::line(std::initializer_list<ReportItem> items) { line(std::vector<ReportItem>(items)); }
+
+void ReportPrinter::line(const lines::Line& items) {
+    std::vector<ReportItem> shown;
+    shown.reserve(items.size());
+    for (const lines::Item& item : items)
+        shown.push_back(item.kind == lines::Item::Tab ? tab(item.column) : txt(item.text));
+    line(shown);
+}
 
 void ReportPrinter::line(const std::vector<ReportItem>& items) {
     follow();

@@ -15,6 +15,8 @@
 #include <string>
 #include <vector>
 
+#include "report_lines.h"
+
 namespace px {
 
 class Surface;
@@ -51,6 +53,8 @@ public:
     void line(std::initializer_list<ReportItem> items);
     void line(const std::vector<ReportItem>& items);
     void line() { line(std::vector<ReportItem>{}); }
+    // A line a computation handed on.
+    void line(const lines::Line& items);
 
     // The plain text of the lines printed since the surface's last clear, each ended by a line feed.
     QString plainText() const;

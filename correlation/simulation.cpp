@@ -1,22 +1,14 @@
-// "SIMULAZIONE DINAMICA": the animated nine-channel digital correlator.  Each cycle synthesizes 101 samples,
-// integrates the nine channels and draws the correlogram as 33 marks of five circles inside Shape2; the run of
-// 1000 cycles goes on from the event loop, one cycle a step, so the user watches it and the window stays live.
+// The dynamic simulation's computations: the coincidence table, one cycle of synthesis and integration, the lag
+// values and the marks.
+#include "simulation.h"
+
 #include <cmath>
 
-#include "export.h"
 #include "numbers.h"
-#include "workbench.h"
 
 namespace px {
 
 namespace {
-
-// The run lasts about five seconds: one cycle every 5 ms.
-constexpr int kCycleMs = 5;
-// The band of the window that the marks fall in, in twips: from the outer circle of the first channel to that
-// of the last.
-constexpr double kBandLeft = 6780 + 100 * kFirstMark - 60;
-constexpr double kBandWidth = 100 * (kLastMark - kFirstMark) + 120;
 
 // A single-precision result: beyond single range is an overflow.
 float single(float value) {
@@ -41,50 +33,6 @@ void integrate(SimulationState& sim, int channel, Uniform& random) {
     I = single(sim.alpha * I + static_cast<float>(tableDraw(sim, random)));
 }
 
-void showCycle(Form12& f, const CycleOutput& out) {
-    if (out.p) f.txtdigits4->setText(QString::fromStdString(Str(*out.p / 100.0)));
-    if (out.peak) f.txtdigits5->setText(QString::fromStdString(StrSingle(*out.peak)));
-    if (out.cleared) f.surface().Clear();
-    if (out.expected) f.txtdigits3->setText(QString::fromStdString(StrSingle(*out.expected)));
-    if (out.autoGain) f.txtdigits6->setText(QString::fromStdString(StrSingle(*out.autoGain)));
-}
-
-// One cycle of the run: synthesis, lag values and the marks in blue.  False once the run is over, or when the
-// user has picked another process.
-bool runCycle(Form12& f) {
-    if (f.process() != Form12::Simulation) return false;
-    const Form12Quiet quiet(f);
-    SimulationState& sim = f.sim;
-    if (sim.y0 == 0) sim.y0 = 8000;
-    try {
-        f.OUTSYNINP();
-        f.calcolo();
-    } catch (const Fault&) {
-        f.setHint(QStringLiteral("Simulazione interrotta dall'errore al ciclo %1").arg(sim.cycle + 1));
-        throw;
-    }
-    const QColor blue(0, 0, 255);
-    // The correlogram of the last cycle, for export: the value of each channel's mark.
-    results::Table& table = results::of(f);
-    std::erase_if(table.all, [](const results::Series& s) { return s.name == QLatin1String("correlogramma"); });
-    results::Series& marks =
-        table.series(QStringLiteral("correlogramma"), {QStringLiteral("canale"), QStringLiteral("Pk")});
-    marks.readable = false;
-    for (int k = kFirstMark; k <= kLastMark; ++k) {
-        const MarkCentre c = markCentre(sim, k);
-        for (int r : kMarkRadii)
-            f.surface().Circle(c.x, c.y, r, blue);
-        marks.add({static_cast<double>(k), static_cast<double>(sim.Pk[static_cast<std::size_t>(k)])});
-    }
-    if (sim.y0 == 0) sim.y0 = 8000;
-    // The marks, this cycle's and the last one's, lie in the band of the nine channels.
-    const QRect band = twips::toPixels(kBandLeft, 0, kBandWidth, 0);
-    f.update(band.left() - f.scrollOffset().x(), 0, band.width() + 1, f.height());
-    if (++sim.cycle < kSimulationCycles) return true;
-    f.setHint(QStringLiteral("Simulazione finita: %1 cicli").arg(kSimulationCycles));
-    return false;
-}
-
 }  // namespace
 
 // ---- The computations ------------------------------------------------------------------------------------------
@@ -100,8 +48,8 @@ void buildCoincidenceTable(SimulationState& sim) {
     }
 }
 
-void synthesizeCycle(SimulationState& sim, WorkingValues& wv, const CycleFields& fields, TimeOfDay& clock,
-                     Uniform& random, CycleOutput& out) {
+void synthesizeCycle(SimulationState& sim, const CycleFields& fields, TimeOfDay& clock, Uniform& random,
+                     CycleOutput& out) {
     const double X = Val(fields.rc);
     if (X == 0) return;
     sim.alpha = CSng((Num(1) - Num(1) / (Num(7000) * X)).value());
@@ -139,13 +87,15 @@ void synthesizeCycle(SimulationState& sim, WorkingValues& wv, const CycleFields&
     }
     out.peak = quotient(std::fabs(single(sim.I[2] - sim.L0)), sim.L0);
     out.cleared = true;
-    wv.D = Y;
-    wv.Valim = 2;
+    const float Valim = 2;
+    out.values.D = Y;
+    out.values.Valim = Valim;
     const Num rho = Num(1) / (Num(1) / pw(pw(10, Num(Y) / 20), 2) + 1);
     if (Num(1) - pw(rho, 2) > 0) {
-        wv.Sux = CSng((Num(wv.Valim) / 3.14 * atn(rho / sqrt(Num(1) - pw(rho, 2)))).value());
-        const float whole = std::floor(wv.Sux);
-        const float thousandths = std::floor(single((wv.Sux - whole) * 1000.0f));
+        const float Sux = CSng((Num(Valim) / 3.14 * atn(rho / sqrt(Num(1) - pw(rho, 2)))).value());
+        out.values.Sux = Sux;
+        const float whole = std::floor(Sux);
+        const float thousandths = std::floor(single((Sux - whole) * 1000.0f));
         const float S3 = single(whole + thousandths / 1000.0f);
         out.expected = S3;
         out.autoGain = std::floor(quotient(1.0f, S3));
@@ -178,56 +128,6 @@ void computeLags(SimulationState& sim) {
 MarkCentre markCentre(const SimulationState& sim, int k) {
     const float lift = single(500.0f * sim.Pk[static_cast<std::size_t>(k)]);
     return {static_cast<float>(6780 + 100 * k), CSng(lift + sim.y0)};
-}
-
-// ---- The procedures of the workbench ---------------------------------------------------------------------------
-
-void Form12::simdpredisp() {
-    cancellaTEXTBOX();
-    for (QWidget* w : std::initializer_list<QWidget*>{Image1, Image2, Image3})
-        w->hide();
-    for (QWidget* w : std::initializer_list<QWidget*>{Label7, Label10, Label11, Label12, Label13})
-        w->hide();
-    Label14->show();
-    Label15->show();
-    List1->hide();
-    Shape2->show();
-    Check1->hide();
-    const char* captions[6] = {"Si/Ni(db)",     "RC(Sec.)",       "Sux (atteso)",
-                               "Sux(dinamico)", "Nux(Picco)/100", "G.autom."};
-    for (int n = 1; n <= 6; ++n)
-        caption(n)->setCaption(QString::fromLatin1(captions[n - 1]));
-}
-
-void Form12::tabella() { buildCoincidenceTable(sim); }
-
-void Form12::prova() {
-    // A second "Calcolo" while the run goes on stops it, as Esc does.
-    if (repeating()) {
-        stopSimulation();
-        return;
-    }
-    surface().Clear();
-    sim.cycle = 0;
-    setHint(QStringLiteral("Simulazione in corso: Calcolo o Esc la ferma"));
-    every(kCycleMs, [this] { return runCycle(*this); });
-}
-
-void Form12::OUTSYNINP() {
-    const CycleFields fields{field(1)->utf8(), field(2)->utf8(), field(7)->utf8()};
-    CycleOutput out;
-    try {
-        synthesizeCycle(sim, wv, fields, clock(), random(), out);
-    } catch (const Fault&) {
-        showCycle(*this, out);  // what the cycle wrote before its fault stays
-        throw;
-    }
-    showCycle(*this, out);
-}
-
-void Form12::calcolo() {
-    computeLags(sim);
-    surface().Clear();
 }
 
 }  // namespace px

@@ -1,6 +1,6 @@
-// The dynamic simulation of a nine-channel polarity-coincidence correlator: its working values, kept as long as
-// the workbench so that a new run continues from the last one, and the plain computations of one cycle (no Qt),
-// which the workbench's procedures call in order and a test or a benchmark can call alone.
+// The dynamic simulation of a nine-channel polarity-coincidence correlator: its state, kept as long as the
+// workbench so that a new run continues from the last one, and the plain computations of one cycle, which the
+// workbench's simulation calls in order and a test or a benchmark can call alone.
 //
 // Precision: the working values are single precision except y0.  An operation between single values (or a single
 // value and a whole number) is carried out in single precision; one that involves a double value or a decimal
@@ -60,17 +60,19 @@ struct CycleOutput {
     bool cleared = false;           // the drawing is cleared
     std::optional<float> expected;  // field 3: the expected output floored to three decimals (S3)
     std::optional<float> autoGain;  // field 6: Int(1/S3)
+    WorkingChanges values;          // D (the input Si/Ni), Valim (2) and Sux (the expected output)
 };
 
 // The coincidence table: T(i) counts the agreeing bits of the low four bits of i and its high four bits reversed.
 void buildCoincidenceTable(SimulationState& sim);
 
 // One cycle of input synthesis and integration: 101 samples of two noisy inputs with a common signal, the middle
-// channel driven by their sign coincidence, the eight others by random table entries.  Writes D, Valim and Sux.
+// channel driven by their sign coincidence, the eight others by random table entries.  Gives back D, Valim and Sux
+// for the working values.
 // Throws a fault that says so (kSiNiBelowMinus20dB) for an input Si/Ni below -20 dB, and the arithmetic faults of
 // its steps.
-void synthesizeCycle(SimulationState& sim, WorkingValues& wv, const CycleFields& fields, TimeOfDay& clock,
-                     Uniform& random, CycleOutput& out);
+void synthesizeCycle(SimulationState& sim, const CycleFields& fields, TimeOfDay& clock, Uniform& random,
+                     CycleOutput& out);
 
 // The lag values, their interpolation and the plot values of the marks, and the zero level y0.
 void computeLags(SimulationState& sim);

@@ -10,6 +10,7 @@
 #include "export.h"
 #include "numbers.h"
 #include "reading.h"
+#include "system_clock.h"
 
 namespace px {
 
@@ -313,6 +314,7 @@ Form12::Form12()
     captionOf(List1, Label13);
     describeDrawing(this, [this] { return drawingInWords(); });
     setUpGuidance();
+    simulationFamily.listen();
 }
 
 QString Form12::drawingInWords() const {
@@ -428,7 +430,7 @@ void Form12::Combo1_Click() {
     } else if (p == Algorithms) {
         setupAlgorithmMode();
     } else if (p == Simulation) {
-        simdpredisp();
+        simulationFamily.setup();
     }
 }
 
@@ -436,11 +438,11 @@ void Form12::Command2_Click() {
     ensurePainted();
     const Form12Aftermath after(*this, 1);
     const Process p = process();
-    if (isCurve(p)) validateCurve(p);
+    if (isCurve(p)) curveFamily.takeOver(p);
     // The selected algorithm takes its fields over whatever the process.
-    if (const int a = algorithm(); a >= 0) validateAlgorithm(a);
-    if (process() == Simulation) tabella();
-    if (process() == Blocks) cornumerica2();
+    if (const int a = algorithm(); a >= 0) algorithmFamily.takeOver(a);
+    if (process() == Simulation) simulationFamily.takeOver();
+    if (process() == Blocks) blockFamily.takeOver();
 }
 
 void Form12::Command1_Click() {
@@ -448,13 +450,13 @@ void Form12::Command1_Click() {
     const Form12Aftermath after(*this, 2);
     const Process p = process();
     if (isCurve(p)) {
-        runCurve(p);
+        curveFamily.compute(p);
     } else if (p == Algorithms) {
-        if (const int a = algorithm(); a >= 0) computeAlgorithm(a);
+        if (const int a = algorithm(); a >= 0) algorithmFamily.compute(a);
     } else if (p == Simulation) {
-        prova();
+        simulationFamily.compute();
     } else if (p == Blocks) {
-        cornumerica1();
+        blockFamily.compute();
     }
 }
 
@@ -462,10 +464,10 @@ void Form12::List1_Click() {
     ensurePainted();
     const Form12Aftermath after(*this, 3);
     if (process() != Algorithms) return;
-    if (const int a = algorithm(); a >= 0) setupAlgorithm(a);
+    if (const int a = algorithm(); a >= 0) algorithmFamily.setup(a);
 }
 
-// ---- Setups and validations of the curves -----------------------------------------------------------------------
+// ---- Setups ----------------------------------------------------------------------------------------------------
 
 void Form12::setupCurve(Process p) {
     cancellaTEXTBOX();
@@ -488,32 +490,6 @@ void Form12::setupCurve(Process p) {
         Image1->setVisible(s.picture == 1);
         Image2->setVisible(s.picture == 2);
         Image3->setVisible(s.picture == 3);
-    }
-}
-
-void Form12::validateCurve(Process p) {
-    switch (p) {
-        case AnalFtc:
-        case DigFtc:
-            wv.F = value(1), wv.FS = value(2), wv.tc = value(3);
-            break;
-        case AnalF1F2tc:
-        case DigF1F2tc:
-        case DigQuadrature:
-            wv.F1 = value(1), wv.F2 = value(2), wv.FS = value(3), wv.tc = value(4);
-            break;
-        case AnalFad:
-            wv.F = value(1), wv.FSa = value(2), wv.BRQ = value(3), wv.D = value(4);
-            break;
-        case AnalF1F2ad:
-            wv.F1 = value(1), wv.F2 = value(2), wv.FSa = value(3), wv.BRQ = value(4), wv.D = value(5);
-            break;
-        case DigNoisy:
-            wv.F1 = value(1), wv.F2 = value(2), wv.FS = value(3), wv.tc = value(4), wv.SN = value(5);
-            wv.RC = value(6), wv.K = value(7);
-            break;
-        default:
-            break;
     }
 }
 

@@ -2,20 +2,19 @@
 // "Convalida dati" takes over into the shared working values, and "Calcolo" that draws a correlation curve on the
 // dotted plot frame, prints a report, animates the digital correlator or correlates two blocks of numbers.
 //
-// The screen (layout, dispatch, setups, validations of the curves, the two clearing operations, the plot frame)
-// lives in workbench.cpp; each family of processes defines its own procedures in its own file: curves.cpp,
-// algorithms.cpp, simulation.cpp, blocks.cpp.
+// The screen (layout, dispatch, the curves' setups, the two clearing operations, the plot frame) lives in
+// workbench.cpp; each family of processes is an object the screen owns (families.h), and the families compute with
+// plain functions that know no screen: curves.h, algorithms.h, simulation.h, blocks.h.
 #pragma once
 
 #include <array>
 #include <memory>
 #include <utility>
 
-#include "blocks.h"
 #include "chance.h"
+#include "families.h"
 #include "report.h"
 #include "screen.h"
-#include "simulation.h"
 #include "working_values.h"
 
 class QAction;
@@ -67,42 +66,25 @@ public:
     // The dotted plot frame and its two axes, in the foreground colour.
     void drawPlotFrame();
 
-    // Curves (curves.cpp).
+    // The setups of a curve and of the algorithm mode.
     void setupCurve(Process p);
-    void validateCurve(Process p);
-    void runCurve(Process p);
-    // The algorithm mode and the seven algorithms (algorithms.cpp).
     void setupAlgorithmMode();
-    void setupAlgorithm(int index);
-    void validateAlgorithm(int index);
-    void computeAlgorithm(int index);
-    void calcolosini();
-    void algo2c();
-    void algo3c();
-    void algo4c();
-    void algo5c();
-    void algo6c();
-    void algo7c();
-    // The dynamic simulation (simulation.cpp).
-    void simdpredisp();
-    void tabella();
-    void prova();
-    void OUTSYNINP();
-    void calcolo();
-    // The number blocks (blocks.cpp).
-    void predsblocchi();
-    void label();
-    void cornumerica2();
-    void cornumerica1();
 
     // The clock and the generator of the noisy curve and of the simulation; the system clock by default.
     void setChance(std::unique_ptr<TimeOfDay> clock, std::unique_ptr<Uniform> random);
     TimeOfDay& clock() { return *clock_; }
     Uniform& random() { return *random_; }
 
+    // The working values all processes share; only the screen and its families write them.
     WorkingValues wv;
-    SimulationState sim;
-    BlockState blocks;
+    // The families of processes, each with its own state.
+    CurveFamily curveFamily{*this};
+    AlgorithmFamily algorithmFamily{*this};
+    SimulationFamily simulationFamily{*this};
+    BlockFamily blockFamily{*this};
+    // The simulation's run and the blocks typed, as their families keep them.
+    const SimulationState& sim = simulationFamily.state;
+    const BlockState& blocks = blockFamily.state;
     // The printer of the reports; it keeps the plain text of the report on the window.
     ReportPrinter report{surface()};
     // "Copia rapporto" (Ctrl+C and the context menu): the report on the window, as plain text, to the clipboard.
@@ -160,7 +142,7 @@ protected:
     // A long report is read in its own band: the window scrolls over its controls only.
     QSize layoutSize() const override;
     void wheelEvent(QWheelEvent* event) override;
-    // The layout helpers, beside the procedure `label` and the accessor `field` of the same names.
+    // The layout helpers, beside the accessor `field` of the same name.
     using Screen::field;
     using Screen::label;
 

@@ -3,6 +3,8 @@
 // the precision the processes use; all start at 0.
 #pragma once
 
+#include <optional>
+
 namespace px {
 
 struct WorkingValues {
@@ -24,5 +26,22 @@ struct WorkingValues {
     float Nux = 0;    // output noise, V rms
     float SNs = 0;    // Si/Ni of the output signal-to-noise algorithm, dB
 };
+
+// What a computation gives back to the working values: each value it set, in the order of its steps, so that a
+// computation a fault ends gives what it had set before.  The screen stores them.
+struct WorkingChanges {
+    std::optional<double> D, SN, RC;
+    std::optional<float> Valim, Sux, Nux;
+};
+
+// The screen's storing of a computation's changes.
+inline void store(const WorkingChanges& c, WorkingValues& wv) {
+    if (c.D) wv.D = *c.D;
+    if (c.SN) wv.SN = *c.SN;
+    if (c.RC) wv.RC = *c.RC;
+    if (c.Valim) wv.Valim = *c.Valim;
+    if (c.Sux) wv.Sux = *c.Sux;
+    if (c.Nux) wv.Nux = *c.Nux;
+}
 
 }  // namespace px

@@ -52,7 +52,6 @@ std::string shown(const std::string& text) { return text.substr(0, 6); }
 // The sequential procedure, cycle after cycle with no event loop: what the screen must show after `cycles`.
 struct Sequential {
     px::SimulationState sim;
-    px::WorkingValues wv;
     SteppingClock clock;
     px::LinearUniform random;
     std::string f3, f4, f5, f6;
@@ -65,7 +64,7 @@ struct Sequential {
         for (int n = 0; n < cycles; ++n) {
             if (sim.y0 == 0) sim.y0 = 8000;
             px::CycleOutput out;
-            px::synthesizeCycle(sim, wv, fields, clock, random, out);
+            px::synthesizeCycle(sim, fields, clock, random, out);
             if (out.p) f4 = shown(px::Str(*out.p / 100.0));
             if (out.peak) f5 = shown(px::StrSingle(*out.peak));
             if (out.expected) f3 = shown(px::StrSingle(*out.expected));
@@ -105,11 +104,10 @@ TEST(SimulationTable, CountsTheAgreeingBitsOfTheLowNibbleAndTheReversedHighNibbl
 
 TEST(SimulationCycle, ScalesTheIntegratorsByTheTimeConstant) {
     px::SimulationState sim;
-    px::WorkingValues wv;
     SteppingClock clock;
     px::LinearUniform random;
     px::CycleOutput out;
-    px::synthesizeCycle(sim, wv, {"0", "1", "1"}, clock, random, out);  // a gain of 1 keeps H as it was
+    px::synthesizeCycle(sim, {"0", "1", "1"}, clock, random, out);  // a gain of 1 keeps H as it was
     EXPECT_EQ(sim.alpha, static_cast<float>(1 - 1 / 7000.0));
     EXPECT_NEAR(sim.alpha, 0.99985714, 3e-8);  // 1 - 1/7000 in single precision
     EXPECT_EQ(sim.L0, 14000.0f);
@@ -117,27 +115,26 @@ TEST(SimulationCycle, ScalesTheIntegratorsByTheTimeConstant) {
     EXPECT_EQ(sim.RCs, 1.0f);
     EXPECT_EQ(sim.G, 1.0f);
     // The working values the other processes read.
-    EXPECT_EQ(wv.D, 0.0);
-    EXPECT_EQ(wv.Valim, 2.0f);
-    EXPECT_NEAR(wv.Sux, 2 / 3.14 * std::asin(0.5), 1e-6);
+    EXPECT_EQ(out.values.D, 0.0);
+    EXPECT_EQ(out.values.Valim, 2.0f);
+    EXPECT_NEAR(out.values.Sux.value_or(0), 2 / 3.14 * std::asin(0.5), 1e-6);
     // Every channel was raised to L0 before it integrated: none lies below α·L0.
     for (float I : sim.I)
         EXPECT_GE(I, sim.alpha * sim.L0) << I;
 
     // The automatic gain scales the display by S3.
     px::CycleOutput automatic;
-    px::synthesizeCycle(sim, wv, {"0", "1", ""}, clock, random, automatic);
+    px::synthesizeCycle(sim, {"0", "1", ""}, clock, random, automatic);
     EXPECT_EQ(sim.G, 0.333f);
     EXPECT_EQ(sim.H, 10480.0f * 0.333f);
 }
 
 TEST(SimulationCycle, WithoutATimeConstantChangesNothingAndDrawsOffsetMarks) {
     px::SimulationState sim;
-    px::WorkingValues wv;
     SteppingClock clock;
     px::LinearUniform random;
     px::CycleOutput out;
-    px::synthesizeCycle(sim, wv, {"0", "", ""}, clock, random, out);
+    px::synthesizeCycle(sim, {"0", "", ""}, clock, random, out);
     EXPECT_FALSE(out.p || out.peak || out.cleared || out.expected || out.autoGain);
     px::computeLags(sim);
     EXPECT_EQ(sim.H, 1048.0f);

@@ -759,7 +759,9 @@ TEST(CorrelationCurves, AngleCurveKeepsItsLastValueInSux) {
     wv.F = 1000, wv.FSa = 90, wv.BRQ = 30, wv.D = 1;
     float lastY = 0;
     long count = 0;
-    px::curves::analFad(wv, [&](float, float y) { lastY = y, ++count; });
+    px::WorkingChanges out;
+    px::curves::analFad(wv, [&](float, float y) { lastY = y, ++count; }, out);
+    px::store(out, wv);
     EXPECT_EQ(count, 10000);
     EXPECT_NEAR(wv.Sux, -0.112765, 2e-6);
     EXPECT_EQ(lastY, static_cast<float>(2240.0 - 2240.0 * static_cast<double>(wv.Sux)));
