@@ -2,6 +2,117 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>Correlation</name>
+    <message>
+        <source> VARIABILI DI INGRESSO:</source>
+        <translation> INPUT VARIABLES:</translation>
+    </message>
+    <message>
+        <source> Si/Ni(dB)</source>
+        <translation> Si/Ni(dB)</translation>
+    </message>
+    <message>
+        <source> DATI IN USCITA:</source>
+        <translation> OUTPUT DATA:</translation>
+    </message>
+    <message>
+        <source> Sux(Vcc.)= </source>
+        <translation> Sux(Vdc)= </translation>
+    </message>
+    <message>
+        <source> RC(Sec.); BW(Hz)</source>
+        <translation> RC(s); BW(Hz)</translation>
+    </message>
+    <message>
+        <source> DATI IN USCITA: </source>
+        <translation> OUTPUT DATA: </translation>
+    </message>
+    <message>
+        <source> Nux(Veff.)= </source>
+        <translation> Nux(Vrms)= </translation>
+    </message>
+    <message>
+        <source> RC(Sec.); BW(Hz); d(roc)</source>
+        <translation> RC(s); BW(Hz); d(roc)</translation>
+    </message>
+    <message>
+        <source> (Si/Ni)dB= </source>
+        <translation> (Si/Ni)dB= </translation>
+    </message>
+    <message>
+        <source> Nux(Veff.); BW(Hz)</source>
+        <translation> Nux(Vrms); BW(Hz)</translation>
+    </message>
+    <message>
+        <source> RC(Sec.)= </source>
+        <translation> RC(s)= </translation>
+    </message>
+    <message>
+        <source> RC(Sec.); BW(Hz); Si/Ni(dB) </source>
+        <translation> RC(s); BW(Hz); Si/Ni(dB) </translation>
+    </message>
+    <message>
+        <source> (Sux/Nux)dB= </source>
+        <translation> (Sux/Nux)dB= </translation>
+    </message>
+    <message>
+        <source> RC(Sec.); BW(Hz); Si/Ni(dB)</source>
+        <translation> RC(s); BW(Hz); Si/Ni(dB)</translation>
+    </message>
+    <message>
+        <source> DATI DI USCITA:</source>
+        <translation> OUTPUT DATA:</translation>
+    </message>
+    <message>
+        <source> d(roc)= </source>
+        <translation> d(roc)= </translation>
+    </message>
+    <message>
+        <source> Sux(Vcc.); V.ingr.(Veff.)</source>
+        <translation> Sux(Vdc); Vin(Vrms)</translation>
+    </message>
+    <message>
+        <source> Ni(Veff.)= </source>
+        <translation> Ni(Vrms)= </translation>
+    </message>
+    <message>
+        <source> Si(Veff.)= </source>
+        <translation> Si(Vrms)= </translation>
+    </message>
+    <message>
+        <source> Raporto Si/Ni(db)= </source>
+        <translation> Ratio Si/Ni(dB)= </translation>
+    </message>
+    <message>
+        <source>A media =   </source>
+        <translation>A mean =   </translation>
+    </message>
+    <message>
+        <source>B media =   </source>
+        <translation>B mean =   </translation>
+    </message>
+    <message>
+        <source>A Dev.std.=   </source>
+        <translation>A Std.dev.=   </translation>
+    </message>
+    <message>
+        <source>B Dev.std.=   </source>
+        <translation>B Std.dev.=   </translation>
+    </message>
+    <message>
+        <source>scarto A</source>
+        <translation>deviation A</translation>
+    </message>
+    <message>
+        <source>; rapp.scarti =</source>
+        <translation>; dev. ratio =</translation>
+    </message>
+    <message>
+        <source>scarto B</source>
+        <translation>deviation B</translation>
+    </message>
+</context>
+<context>
     <name>Fault</name>
     <message>
         <source>Fondo scala troppo piccolo</source>
@@ -104,7 +215,7 @@
     </message>
     <message>
         <source>CORR.PANORAMICA</source>
-        <translation>CORR. OVERVIEW</translation>
+        <translation>PANORAMIC CORR.</translation>
     </message>
     <message>
         <source>ALGORITMI SISTEMI DIG.</source>
@@ -116,7 +227,7 @@
     </message>
     <message>
         <source>CORR. BLOCCHI  NUMERICI</source>
-        <translation>CORR. NUMBER  BLOCKS</translation>
+        <translation>NUMBER  BLOCK CORR.</translation>
     </message>
     <message>
         <source>Si/Ni(dB) = f[Sux(Vcc.);Ving.(Veff)]</source>
@@ -463,6 +574,98 @@
     <message>
         <source>Fattore di guadagno K, numero puro: moltiplica la curva di DIG. C = f(F1,F2,tc,s/n,rc) (vuoto o 0: curva sull&apos;asse)</source>
         <translation>Gain factor K, dimensionless: multiplies the curve of DIGITAL C = f(F1,F2,tc,s/n,rc) (empty or 0: curve on the axis)</translation>
+    </message>
+    <message>
+        <source>V.alim.(Vcc.)</source>
+        <translation>V.supply(Vdc)</translation>
+    </message>
+    <message>
+        <source>Sux(Vcc.)</source>
+        <translation>Sux(Vdc)</translation>
+    </message>
+    <message>
+        <source>V.eff.ingr.</source>
+        <translation>Vin(Vrms)</translation>
+    </message>
+    <message>
+        <source>BW(Hz)</source>
+        <translation>BW(Hz)</translation>
+    </message>
+    <message>
+        <source>RC(Sec.)</source>
+        <translation>RC(s)</translation>
+    </message>
+    <message>
+        <source>d(roc)</source>
+        <translation>d(roc)</translation>
+    </message>
+    <message>
+        <source>Si/Ni(dB)</source>
+        <translation>Si/Ni(dB)</translation>
+    </message>
+    <message>
+        <source>Dato3</source>
+        <translation>Input 3</translation>
+    </message>
+    <message>
+        <source>Nux(Veff.)</source>
+        <translation>Nux(Vrms)</translation>
+    </message>
+    <message>
+        <source>rosso: </source>
+        <translation>red: </translation>
+    </message>
+    <message>
+        <source>blu: </source>
+        <translation>blue: </translation>
+    </message>
+    <message>
+        <source>angolo_frazione_fondo_scala</source>
+        <translation>angle_fraction_of_full_scale</translation>
+    </message>
+    <message>
+        <source>ritardo_frazione_fondo_scala</source>
+        <translation>delay_fraction_of_full_scale</translation>
+    </message>
+    <message>
+        <source>Si/Ni(db)</source>
+        <translation>Si/Ni (dB)</translation>
+    </message>
+    <message>
+        <source>Sux (atteso)</source>
+        <translation>Sux (expected)</translation>
+    </message>
+    <message>
+        <source>Sux(dinamico)</source>
+        <translation>Sux (dynamic)</translation>
+    </message>
+    <message>
+        <source>Nux(Picco)/100</source>
+        <translation>Nux(peak)/100</translation>
+    </message>
+    <message>
+        <source>G.autom.</source>
+        <translation>Auto gain</translation>
+    </message>
+    <message>
+        <source>Simulazione in corso: Calcolo o Esc la ferma</source>
+        <translation>Simulation running: Compute or Esc stops it</translation>
+    </message>
+    <message>
+        <source>Simulazione interrotta dall&apos;errore al ciclo %1</source>
+        <translation>Simulation interrupted by the error at cycle %1</translation>
+    </message>
+    <message>
+        <source>correlogramma</source>
+        <translation>correlogram</translation>
+    </message>
+    <message>
+        <source>canale</source>
+        <translation>channel</translation>
+    </message>
+    <message>
+        <source>Simulazione finita: %1 cicli</source>
+        <translation>Simulation finished: %1 cycles</translation>
     </message>
 </context>
 </TS>

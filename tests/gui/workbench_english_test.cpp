@@ -104,11 +104,16 @@ TEST_F(WorkbenchEnglishTest, ACurveProcessReadsInEnglishAndDrawsTheSamePoints) {
     const QStringList names = px::Form12::translated(px::Form12::processNames());
     ASSERT_EQ(names.size(), 12);
     for (const QString& name : names) {
-        if (name == QStringLiteral("CORR. OVERVIEW")) continue;  // opens another window
+        if (name == QStringLiteral("PANORAMIC CORR.")) continue;  // opens another window
         pick("Form12.Combo1", name.toStdString());
         EXPECT_EQ(static_cast<int>(form().process()), names.indexOf(name) + 1) << name.toStdString();
         expectCaptionsFit(name.toStdString());
     }
+
+    pick("Form12.Combo1", "DYNAMIC SIMULATION");
+    EXPECT_EQ(caption(1), "Si/Ni (dB)");
+    EXPECT_EQ(tip(1), "Input signal-to-noise ratio, in dB (not below -20 dB)");
+    EXPECT_EQ(tip(7), "Gain K of the correlogram, dimensionless (empty or 0: automatic gain)");
 
     pick("Form12.Combo1", "DIGITAL C = f(F1,F2,tc,s/n,rc)");
     EXPECT_EQ(caption(3), "Full scale (µs)");
@@ -131,6 +136,62 @@ TEST_F(WorkbenchEnglishTest, ACurveProcessReadsInEnglishAndDrawsTheSamePoints) {
     ASSERT_EQ(italian.size(), english.size());
     for (std::size_t i = 0; i < italian.size(); ++i)
         ASSERT_TRUE(italian[i].x1 == english[i].x1 && italian[i].y1 == english[i].y1) << i;
+}
+
+// An algorithm's report and the number-block report read in English, with the numbers of the Italian reports.
+TEST_F(WorkbenchEnglishTest, TheReportsReadInEnglishWithTheSameNumbers) {
+    pick("Form12.Combo1", "DIGITAL SYSTEM ALGORITHMS");
+    EXPECT_EQ(ui.text("Form12.Label13"), "ALGORITHM SELECTION FOR DIGITAL SYSTEMS");
+    pick("Form12.List1", "Si/Ni(dB) = f[Sux(Vdc);Vin(Vrms)]");
+    EXPECT_EQ(caption(1), "V.supply(Vdc)");
+    EXPECT_EQ(tip(3), "RMS input voltage Vin = Si + Ni, in volts");
+    expectCaptionsFit("Si/Ni(dB) = f[Sux(Vdc);Vin(Vrms)]");
+    fill({"10", "4", "1"});
+    validateAndCompute();
+    const std::vector<std::string> algorithm = {
+        " INPUT VARIABLES:",  " Sux(Vdc); Vin(Vrms)",    "", " OUTPUT DATA:", " Ni(Vrms)=  0.221 ",
+        " Si(Vrms)=  0.975 ", " Ratio Si/Ni(dB)=  12.8 "};
+    EXPECT_EQ(lines(), algorithm);
+
+    pick("Form12.Combo1", "NUMBER  BLOCK CORR.");
+    ASSERT_TRUE(ui.click("Form12.Command1"));
+    EXPECT_EQ(form().hint().toStdString(), "Type n (at most 64) and pair 1, then Validate data (or Enter)");
+    retype(field(1), "4");
+    retype(field(4), "0");
+    for (const auto& [a, b] :
+         std::vector<std::pair<const char*, const char*>>{{"1", "2"}, {"2", "3"}, {"4", "6"}, {"5", "5"}}) {
+        retype(field(2), a);
+        retype(field(3), b);
+        ASSERT_TRUE(ui.click("Form12.Command2"));
+    }
+    EXPECT_EQ(form().hint().toStdString(), "Pair 4 of 4 stored: press Compute");
+    ASSERT_TRUE(ui.click("Form12.Command1"));
+    const std::vector<std::string> blocks = {
+        "A mean =    3 ",
+        "B mean =    4 ",
+        "A Std.dev.=   1.581",
+        "B Std.dev.=   1.581",
+        "",
+        "C=  0.9 ",
+        "A 1 = 1 ;B 1 = 2 ",
+        "deviation A 1  =  -2.00; dev. ratio =1.00",
+        "deviation B 1  =  -2.00",
+        "A 2 = 2 ;B 2 = 3 ",
+        "deviation A 2  =  -1.00; dev. ratio =1.00",
+        "deviation B 2  =  -1.00",
+        "A 3 = 4 ;B 3 = 6 ",
+        "deviation A 3  =  1.00; dev. ratio =0.50",
+        "deviation B 3  =  2.00",
+        "A 4 = 5 ;B 4 = 5 ",
+        "deviation A 4  =  2.00; dev. ratio =2.00",
+        "deviation B 4  =  1.00",
+    };
+    EXPECT_EQ(lines(), blocks);
+    // What Ctrl+C copies reads in English too.
+    const std::string copied = form().report.plainText().toStdString();
+    EXPECT_EQ(copied.rfind("A mean =    3 \nB mean =    4 \n", 0), 0u) << copied;
+    EXPECT_NE(copied.find("\ndeviation B 4  =  1.00\n"), std::string::npos) << copied;
+    EXPECT_TRUE(ui.faults().empty());
 }
 
 // A fault of the workbench's own reads in English where it is shown.
