@@ -477,7 +477,7 @@
     </message>
     <message>
         <source>Campi vuoti: Calcolo usa i dati convalidati in precedenza</source>
-        <translation>Fields empty: Compute uses the data validated before</translation>
+        <translation>Empty fields: Compute uses the data validated earlier</translation>
     </message>
     <message>
         <source>Scrivere i dati, poi Convalida dati e Calcolo (o Invio)</source>
@@ -529,7 +529,7 @@
     </message>
     <message>
         <source>Calcolato con i dati convalidati prima: premere Convalida dati</source>
-        <translation>Computed with the data validated before: press Validate data</translation>
+        <translation>Computed with the data validated earlier: press Validate data</translation>
     </message>
     <message>
         <source>K vale 0: la curva, moltiplicata per K, resta sull&apos;asse</source>
