@@ -1,4 +1,4 @@
-// The workbench's animated correlator as a user meets it: the coincidence table, the scale of a cycle, the
+// The workbench's animated correlator as a user meets it (its plain computations are the model tests'): the
 // expected output and automatic gain, a whole run compared with the sequential procedure for the same draws, the
 // animation stepping from the event loop (fields read at each cycle, a second "Calcolo" ignored, closing or
 // picking another process stopping it) and the faults that end a run while every window stays open.
@@ -80,70 +80,6 @@ struct Sequential {
         }
     }
 };
-
-// ---- The plain computations ------------------------------------------------------------------------------------
-
-TEST(SimulationTable, CountsTheAgreeingBitsOfTheLowNibbleAndTheReversedHighNibble) {
-    px::SimulationState sim;
-    px::buildCoincidenceTable(sim);
-    for (int i = 0; i < 256; ++i) {
-        int agree = 0;
-        for (int b = 0; b < 4; ++b)
-            agree += ((i >> b) & 1) == ((i >> (7 - b)) & 1) ? 1 : 0;
-        EXPECT_EQ(sim.T[static_cast<std::size_t>(i)], agree) << "T(" << i << ")";
-    }
-    const struct { int i, t; } known[] = {{0, 4}, {1, 3}, {15, 0}, {16, 3}, {17, 2}, {240, 0}, {255, 4}};
-    for (const auto& k : known)
-        EXPECT_EQ(sim.T[static_cast<std::size_t>(k.i)], k.t) << "T(" << k.i << ")";
-    int all = 0, first100 = 0;
-    for (int i = 0; i < 256; ++i)
-        (i < 100 ? first100 : all) += sim.T[static_cast<std::size_t>(i)];
-    EXPECT_EQ(all + first100, 2 * 256);
-    EXPECT_EQ(first100, 2 * 100);  // the uniform index draws 0 … 99: an uncorrelated channel gains 2 a sample
-}
-
-TEST(SimulationCycle, ScalesTheIntegratorsByTheTimeConstant) {
-    px::SimulationState sim;
-    SteppingClock clock;
-    px::LinearUniform random;
-    px::CycleOutput out;
-    px::synthesizeCycle(sim, {"0", "1", "1"}, clock, random, out);  // a gain of 1 keeps H as it was
-    EXPECT_EQ(sim.alpha, static_cast<float>(1 - 1 / 7000.0));
-    EXPECT_NEAR(sim.alpha, 0.99985714, 3e-8);  // 1 - 1/7000 in single precision
-    EXPECT_EQ(sim.L0, 14000.0f);
-    EXPECT_EQ(sim.H, 10480.0f);
-    EXPECT_EQ(sim.RCs, 1.0f);
-    EXPECT_EQ(sim.G, 1.0f);
-    // The working values the other processes read.
-    EXPECT_EQ(out.values.D, 0.0);
-    EXPECT_EQ(out.values.Valim, 2.0f);
-    EXPECT_NEAR(out.values.Sux.value_or(0), 2 / 3.14 * std::asin(0.5), 1e-6);
-    // Every channel was raised to L0 before it integrated: none lies below α·L0.
-    for (float I : sim.I)
-        EXPECT_GE(I, sim.alpha * sim.L0) << I;
-
-    // The automatic gain scales the display by S3.
-    px::CycleOutput automatic;
-    px::synthesizeCycle(sim, {"0", "1", ""}, clock, random, automatic);
-    EXPECT_EQ(sim.G, 0.333f);
-    EXPECT_EQ(sim.H, 10480.0f * 0.333f);
-}
-
-TEST(SimulationCycle, WithoutATimeConstantChangesNothingAndDrawsOffsetMarks) {
-    px::SimulationState sim;
-    SteppingClock clock;
-    px::LinearUniform random;
-    px::CycleOutput out;
-    px::synthesizeCycle(sim, {"0", "", ""}, clock, random, out);
-    EXPECT_FALSE(out.p || out.peak || out.cleared || out.expected || out.autoGain);
-    px::computeLags(sim);
-    EXPECT_EQ(sim.H, 1048.0f);
-    EXPECT_EQ(sim.y0, 4600.0);
-    // Z = -1310 at every channel: 500·(2.8 + 5·1310/1048) + 4600.
-    for (int k = px::kFirstMark; k <= px::kLastMark; ++k)
-        EXPECT_EQ(px::markCentre(sim, k).y, 9125.0f) << k;
-    EXPECT_EQ(px::markCentre(sim, 28).x, 9580.0f);  // the correlated channel, I5
-}
 
 // ---- The screen ------------------------------------------------------------------------------------------------
 

@@ -1,7 +1,7 @@
 // The correlation workbench as a user meets it: the process list, the data fields and their filter, the plot frame,
 // the eight correlation curves drawn by "Calcolo" (their points, colours, guards and faults), the comparison of
 // two curves, and the noisy curve replayed with an injected clock and generator.  The computations alone are
-// checked without a window at the end.
+// checked without a window in the model tests.
 #include <QCheckBox>
 #include <QFontMetrics>
 #include <QFontMetricsF>
@@ -13,7 +13,6 @@
 #include <string>
 #include <vector>
 
-#include "curves.h"
 #include "gui_support.h"
 #include "workbench.h"
 
@@ -724,47 +723,6 @@ TEST_F(WorkbenchTest, AWindowSmallerThanItsLayoutScrolls) {
     EXPECT_GE(glossary->layoutSize().height(), static_cast<int>(26 * line));
     ASSERT_TRUE(ui.wheel("Form17", 100));
     EXPECT_GE(glossary->scrollOffset().y() + glossary->height(), static_cast<int>(26 * line));
-}
-
-TEST(CorrelationCurves, ArcsineLawWithThreeFourteenForPi) {
-    struct Row {
-        double rho, c;
-    };
-    for (const Row& r :
-         {Row{0, 0}, Row{0.5, 0.3335024}, Row{-0.5, -0.3335024}, Row{1, 1.000507}, Row{-1, -1.000507}})
-        EXPECT_NEAR(px::curves::arcsineLaw(r.rho, 1e-8), r.c, 1e-6) << r.rho;
-}
-
-// The points handed on before a fault are the sink's to keep; the fault names the step that failed.
-TEST(CorrelationCurves, PointsBeforeAFaultReachTheSink) {
-    px::WorkingValues wv;
-    wv.F = 1000, wv.FS = 1000;
-    double t = 1e-7;
-    for (int k = 0; k < 1234; ++k)
-        t = t + 0.1;
-    wv.tc = t;
-    std::vector<float> xs;
-    try {
-        px::curves::analFtc(wv, [&](float x, float) { xs.push_back(x); });
-        FAIL() << "no fault";
-    } catch (const px::Fault& f) {
-        EXPECT_EQ(f.kind(), px::FaultKind::DivisionByZero);
-    }
-    EXPECT_EQ(xs.size(), 1234u);
-}
-
-// Process 3 keeps each C in Sux, in single precision, and draws from that single value.
-TEST(CorrelationCurves, AngleCurveKeepsItsLastValueInSux) {
-    px::WorkingValues wv;
-    wv.F = 1000, wv.FSa = 90, wv.BRQ = 30, wv.D = 1;
-    float lastY = 0;
-    long count = 0;
-    px::WorkingChanges out;
-    px::curves::analFad(wv, [&](float, float y) { lastY = y, ++count; }, out);
-    px::store(out, wv);
-    EXPECT_EQ(count, 10000);
-    EXPECT_NEAR(wv.Sux, -0.112765, 2e-6);
-    EXPECT_EQ(lastY, static_cast<float>(2240.0 - 2240.0 * static_cast<double>(wv.Sux)));
 }
 
 }  // namespace
