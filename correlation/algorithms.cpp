@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "numbers.h"
+#include "translate.h"
 
 namespace px::algo {
 
@@ -95,7 +96,7 @@ namespace {
 
 // The four fixed lines that open every report: the inputs named, an empty line, the heading of the results.
 void heading(const lines::LineSink& sink, const char* inputs, const char* results) {
-    sink({lines::txt(" VARIABILI DI INGRESSO:")});
+    sink({lines::txt(PX_TRANSLATE_NOOP("Correlation", " VARIABILI DI INGRESSO:"))});
     sink({lines::txt(inputs)});
     sink({});
     sink({lines::txt(results)});
@@ -117,17 +118,23 @@ struct OneResultReport {
     OneResult compute;
 };
 const OneResultReport kOneResult[] = {
-    {OutputSignal, " Si/Ni(dB)", " DATI IN USCITA:", " Sux(Vcc.)= ",
+    {OutputSignal, PX_TRANSLATE_NOOP("Correlation", " Si/Ni(dB)"),
+     PX_TRANSLATE_NOOP("Correlation", " DATI IN USCITA:"), PX_TRANSLATE_NOOP("Correlation", " Sux(Vcc.)= "),
      [](const WorkingValues& wv, WorkingChanges& out) { return item(outputSignal(wv, out)); }},
-    {OutputNoise, " RC(Sec.); BW(Hz)", " DATI IN USCITA: ", " Nux(Veff.)= ",
+    {OutputNoise, PX_TRANSLATE_NOOP("Correlation", " RC(Sec.); BW(Hz)"),
+     PX_TRANSLATE_NOOP("Correlation", " DATI IN USCITA: "), PX_TRANSLATE_NOOP("Correlation", " Nux(Veff.)= "),
      [](const WorkingValues& wv, WorkingChanges& out) { return item(std::optional(outputNoise(wv, out))); }},
-    {SiNiIndex, " RC(Sec.); BW(Hz); d(roc)", " DATI IN USCITA: ", " (Si/Ni)dB= ",
+    {SiNiIndex, PX_TRANSLATE_NOOP("Correlation", " RC(Sec.); BW(Hz); d(roc)"),
+     PX_TRANSLATE_NOOP("Correlation", " DATI IN USCITA: "), PX_TRANSLATE_NOOP("Correlation", " (Si/Ni)dB= "),
      [](const WorkingValues& wv, WorkingChanges& out) { return item(siNiFromIndex(wv, out)); }},
-    {TimeConstant, " Nux(Veff.); BW(Hz)", " DATI IN USCITA:", " RC(Sec.)= ",
+    {TimeConstant, PX_TRANSLATE_NOOP("Correlation", " Nux(Veff.); BW(Hz)"),
+     PX_TRANSLATE_NOOP("Correlation", " DATI IN USCITA:"), PX_TRANSLATE_NOOP("Correlation", " RC(Sec.)= "),
      [](const WorkingValues& wv, WorkingChanges& out) { return item(timeConstant(wv, out)); }},
-    {OutputRatio, " RC(Sec.); BW(Hz); Si/Ni(dB) ", " DATI IN USCITA:", " (Sux/Nux)dB= ",
+    {OutputRatio, PX_TRANSLATE_NOOP("Correlation", " RC(Sec.); BW(Hz); Si/Ni(dB) "),
+     PX_TRANSLATE_NOOP("Correlation", " DATI IN USCITA:"), PX_TRANSLATE_NOOP("Correlation", " (Sux/Nux)dB= "),
      [](const WorkingValues& wv, WorkingChanges& out) { return item(outputRatio(wv, out)); }},
-    {DetectionIndex, " RC(Sec.); BW(Hz); Si/Ni(dB)", " DATI DI USCITA:", " d(roc)= ",
+    {DetectionIndex, PX_TRANSLATE_NOOP("Correlation", " RC(Sec.); BW(Hz); Si/Ni(dB)"),
+     PX_TRANSLATE_NOOP("Correlation", " DATI DI USCITA:"), PX_TRANSLATE_NOOP("Correlation", " d(roc)= "),
      [](const WorkingValues& wv, WorkingChanges&) { return item(std::optional(detectionIndex(wv))); }},
 };
 
@@ -137,10 +144,11 @@ void report(int entry, const WorkingValues& wv, WorkingChanges& out, const lines
     if (entry == SiNiOutput) {
         const auto r = siNiFromOutput(wv, out);
         if (!r) return;
-        heading(sink, " Sux(Vcc.); V.ingr.(Veff.)", " DATI IN USCITA:");
-        sink({lines::txt(" Ni(Veff.)= "), lines::num(r->Ni)});
-        sink({lines::txt(" Si(Veff.)= "), lines::num(r->Si)});
-        sink({lines::txt(" Raporto Si/Ni(db)= "), lines::num(r->SN1)});
+        heading(sink, PX_TRANSLATE_NOOP("Correlation", " Sux(Vcc.); V.ingr.(Veff.)"),
+                PX_TRANSLATE_NOOP("Correlation", " DATI IN USCITA:"));
+        sink({lines::txt(PX_TRANSLATE_NOOP("Correlation", " Ni(Veff.)= ")), lines::num(r->Ni)});
+        sink({lines::txt(PX_TRANSLATE_NOOP("Correlation", " Si(Veff.)= ")), lines::num(r->Si)});
+        sink({lines::txt(PX_TRANSLATE_NOOP("Correlation", " Raporto Si/Ni(db)= ")), lines::num(r->SN1)});
         return;
     }
     for (const OneResultReport& r : kOneResult) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "numbers.h"
+#include "translate.h"
 
 namespace px {
 
@@ -108,19 +109,22 @@ BlockReportEnd blockReport(BlockState& b, const lines::LineSink& sink) {
     if (spread.SA == 0 || spread.SB == 0) return BlockReportEnd::Stopped;
     const float r = coefficientOf(b, spread);
     const Num root = sqrt(Num(b.n));
-    sink({txt("A media =   "), num(b.meanA)});
-    sink({txt("B media =   "), num(b.meanB)});
-    sink({txt("A Dev.std.=   "), txt(Format((Num(spread.SA) / root).value(), "0.000"))});
-    sink({txt("B Dev.std.=   "), txt(Format((Num(spread.SB) / root).value(), "0.000"))});
+    sink({txt(PX_TRANSLATE_NOOP("Correlation", "A media =   ")), num(b.meanA)});
+    sink({txt(PX_TRANSLATE_NOOP("Correlation", "B media =   ")), num(b.meanB)});
+    sink({txt(PX_TRANSLATE_NOOP("Correlation", "A Dev.std.=   ")),
+          txt(Format((Num(spread.SA) / root).value(), "0.000"))});
+    sink({txt(PX_TRANSLATE_NOOP("Correlation", "B Dev.std.=   ")),
+          txt(Format((Num(spread.SB) / root).value(), "0.000"))});
     sink({});
     sink({txt("C"), txt("= "), num(r)});
     for (int i = 1; i <= b.n; ++i) {
         const double devA = dAk[at(i, dAk.size())];
         const double devB = dBk[at(i, dBk.size())];
         pairLine(i);
-        sink({txt("scarto A"), num(i), txt(" =  "), txt(Format(devA, "0.00")), txt("; rapp.scarti ="),
+        sink({txt(PX_TRANSLATE_NOOP("Correlation", "scarto A")), num(i), txt(" =  "), txt(Format(devA, "0.00")),
+              txt(PX_TRANSLATE_NOOP("Correlation", "; rapp.scarti =")),
               txt(Format((Num(devA) / Num(devB)).value(), "0.00"))});
-        sink({txt("scarto B"), num(i), txt(" =  "), txt(Format(devB, "0.00"))});
+        sink({txt(PX_TRANSLATE_NOOP("Correlation", "scarto B")), num(i), txt(" =  "), txt(Format(devB, "0.00"))});
     }
     b.resetSums();
     return BlockReportEnd::Finished;

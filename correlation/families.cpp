@@ -37,13 +37,27 @@ struct AlgorithmSetup {
     bool hidesCompare;  // whether the setup hides "Compara   grafici"
 };
 constexpr AlgorithmSetup kSetups[7] = {
-    {{"V.alim.(Vcc.)", "Sux(Vcc.)", "V.eff.ingr.", "Dato4"}, true},  // Si/Ni = f[Sux; Ving]
-    {{"BW(Hz)", "RC(Sec.)", "d(roc)", "Dato4"}, true},               // Si/Ni = f[d(roc); RC; BW]
-    {{"V.alim.(Vcc.)", "Si/Ni(dB)", "Dato3", "Dato4"}, true},        // Sux = f[Si/Ni]
-    {{"V.alim.(Vcc.)", "RC(Sec.)", "BW(Hz)", "Dato4"}, true},        // Nux = f[RC; BW]
-    {{"Si/Ni(dB)", "BW(Hz)", "RC(Sec.)", "Dato4"}, false},           // Sux/Nux = f[Si/Ni; RC; BW]
-    {{"V.alim.(Vcc.)", "Nux(Veff.)", "BW(Hz)", "Dato4"}, true},      // RC = f[Nux; BW]
-    {{"Si/Ni(dB)", "RC(Sec.)", "BW(Hz)", "Dato4"}, false},           // d(roc) = f[RC; Si/Ni; BW]
+    {{QT_TRANSLATE_NOOP("px::Form12", "V.alim.(Vcc.)"), QT_TRANSLATE_NOOP("px::Form12", "Sux(Vcc.)"),
+      QT_TRANSLATE_NOOP("px::Form12", "V.eff.ingr."), QT_TRANSLATE_NOOP("px::Form12", "Dato4")},
+     true},  // Si/Ni = f[Sux; Ving]
+    {{QT_TRANSLATE_NOOP("px::Form12", "BW(Hz)"), QT_TRANSLATE_NOOP("px::Form12", "RC(Sec.)"),
+      QT_TRANSLATE_NOOP("px::Form12", "d(roc)"), QT_TRANSLATE_NOOP("px::Form12", "Dato4")},
+     true},  // Si/Ni = f[d(roc); RC; BW]
+    {{QT_TRANSLATE_NOOP("px::Form12", "V.alim.(Vcc.)"), QT_TRANSLATE_NOOP("px::Form12", "Si/Ni(dB)"),
+      QT_TRANSLATE_NOOP("px::Form12", "Dato3"), QT_TRANSLATE_NOOP("px::Form12", "Dato4")},
+     true},  // Sux = f[Si/Ni]
+    {{QT_TRANSLATE_NOOP("px::Form12", "V.alim.(Vcc.)"), QT_TRANSLATE_NOOP("px::Form12", "RC(Sec.)"),
+      QT_TRANSLATE_NOOP("px::Form12", "BW(Hz)"), QT_TRANSLATE_NOOP("px::Form12", "Dato4")},
+     true},  // Nux = f[RC; BW]
+    {{QT_TRANSLATE_NOOP("px::Form12", "Si/Ni(dB)"), QT_TRANSLATE_NOOP("px::Form12", "BW(Hz)"),
+      QT_TRANSLATE_NOOP("px::Form12", "RC(Sec.)"), QT_TRANSLATE_NOOP("px::Form12", "Dato4")},
+     false},  // Sux/Nux = f[Si/Ni; RC; BW]
+    {{QT_TRANSLATE_NOOP("px::Form12", "V.alim.(Vcc.)"), QT_TRANSLATE_NOOP("px::Form12", "Nux(Veff.)"),
+      QT_TRANSLATE_NOOP("px::Form12", "BW(Hz)"), QT_TRANSLATE_NOOP("px::Form12", "Dato4")},
+     true},  // RC = f[Nux; BW]
+    {{QT_TRANSLATE_NOOP("px::Form12", "Si/Ni(dB)"), QT_TRANSLATE_NOOP("px::Form12", "RC(Sec.)"),
+      QT_TRANSLATE_NOOP("px::Form12", "BW(Hz)"), QT_TRANSLATE_NOOP("px::Form12", "Dato4")},
+     false},  // d(roc) = f[RC; Si/Ni; BW]
 };
 
 float single(double v) { return CSng(v); }
@@ -89,14 +103,13 @@ void CurveFamily::compute(int p) {
     results::Table& table = results::of(f);
     table.inputs = exporting::inputsOf(f, false);
     const bool bearing = p == Form12::AnalFad || p == Form12::AnalF1F2ad;
-    std::vector<double>& values =
-        table
-            .series((f.comparing() ? QStringLiteral("rosso: ") : QStringLiteral("blu: ")) +
-                        Form12::processNames().value(p - 1),
-                    {bearing ? QStringLiteral("angolo_frazione_fondo_scala")
-                             : QStringLiteral("ritardo_frazione_fondo_scala"),
-                     QStringLiteral("C")})
-            .cells;
+    std::vector<double>& values = table
+                                      .series((f.comparing() ? Form12::tr("rosso: ") : Form12::tr("blu: ")) +
+                                                  Form12::translated(Form12::processNames()).value(p - 1),
+                                              {bearing ? Form12::tr("angolo_frazione_fondo_scala")
+                                                       : Form12::tr("ritardo_frazione_fondo_scala"),
+                                               QStringLiteral("C")})
+                                      .cells;
     // Each point is drawn the moment it is computed: a fault later in the sweep leaves it on the window.
     const curves::PointSink draw = [this, &ink, &values](float x, float y) {
         f.surface().Point(x, y, ink);
@@ -144,9 +157,9 @@ void AlgorithmFamily::setup(int index) {
     f.cancellaTEXTBOX1();
     f.surface().Clear();
     for (int n = 1; n <= 4; ++n)
-        f.caption(n)->setCaption(QString::fromUtf8(s.captions[n - 1]));
-    f.caption(5)->setCaption(QStringLiteral("Dato5"));
-    f.caption(6)->setCaption(QStringLiteral("Dato6"));
+        f.caption(n)->setCaption(Form12::tr(s.captions[n - 1]));
+    f.caption(5)->setCaption(Form12::tr("Dato5"));
+    f.caption(6)->setCaption(Form12::tr("Dato6"));
     f.Shape2->hide();
     if (s.hidesCompare) f.Check1->hide();
 }
@@ -213,10 +226,11 @@ void SimulationFamily::setup() {
     f.List1->hide();
     f.Shape2->show();
     f.Check1->hide();
-    const char* captions[6] = {"Si/Ni(db)",     "RC(Sec.)",       "Sux (atteso)",
-                               "Sux(dinamico)", "Nux(Picco)/100", "G.autom."};
+    const QString captions[6] = {Form12::tr("Si/Ni(db)"),      Form12::tr("RC(Sec.)"),
+                                 Form12::tr("Sux (atteso)"),   Form12::tr("Sux(dinamico)"),
+                                 Form12::tr("Nux(Picco)/100"), Form12::tr("G.autom.")};
     for (int n = 1; n <= 6; ++n)
-        f.caption(n)->setCaption(QString::fromLatin1(captions[n - 1]));
+        f.caption(n)->setCaption(captions[n - 1]);
 }
 
 void SimulationFamily::takeOver() { buildCoincidenceTable(state); }
@@ -229,7 +243,7 @@ void SimulationFamily::compute() {
     }
     f.surface().Clear();
     state.cycle = 0;
-    f.setHint(QStringLiteral("Simulazione in corso: Calcolo o Esc la ferma"));
+    f.setHint(Form12::tr("Simulazione in corso: Calcolo o Esc la ferma"));
     f.every(kCycleMs, [this] { return cycle(); });
 }
 
@@ -261,15 +275,15 @@ bool SimulationFamily::cycle() {
         computeLags(sim);
         f.surface().Clear();
     } catch (const Fault&) {
-        f.setHint(QStringLiteral("Simulazione interrotta dall'errore al ciclo %1").arg(sim.cycle + 1));
+        f.setHint(Form12::tr("Simulazione interrotta dall'errore al ciclo %1").arg(sim.cycle + 1));
         throw;
     }
     const QColor blue(0, 0, 255);
     // The correlogram of the last cycle, for export: the value of each channel's mark.
     results::Table& table = results::of(f);
-    std::erase_if(table.all, [](const results::Series& s) { return s.name == QLatin1String("correlogramma"); });
-    results::Series& marks =
-        table.series(QStringLiteral("correlogramma"), {QStringLiteral("canale"), QStringLiteral("Pk")});
+    const QString name = Form12::tr("correlogramma");
+    std::erase_if(table.all, [&name](const results::Series& s) { return s.name == name; });
+    results::Series& marks = table.series(name, {Form12::tr("canale"), QStringLiteral("Pk")});
     marks.readable = false;
     for (int k = kFirstMark; k <= kLastMark; ++k) {
         const MarkCentre c = markCentre(sim, k);
@@ -282,7 +296,7 @@ bool SimulationFamily::cycle() {
     const QRect band = twips::toPixels(kBandLeft, 0, kBandWidth, 0);
     f.update(band.left() - f.scrollOffset().x(), 0, band.width() + 1, f.height());
     if (++sim.cycle < kSimulationCycles) return true;
-    f.setHint(QStringLiteral("Simulazione finita: %1 cicli").arg(kSimulationCycles));
+    f.setHint(Form12::tr("Simulazione finita: %1 cicli").arg(kSimulationCycles));
     return false;
 }
 
@@ -303,8 +317,8 @@ void BlockFamily::setup() {
         w->hide();
     f.caption(1)->setCaption(QStringLiteral("             n"));
     f.caption(4)->setCaption(QStringLiteral(" mult.=1 "));
-    f.caption(5)->setCaption(QStringLiteral("Dato5"));
-    f.caption(6)->setCaption(QStringLiteral("Dato6"));
+    f.caption(5)->setCaption(Form12::tr("Dato5"));
+    f.caption(6)->setCaption(Form12::tr("Dato6"));
     announce(startEntry(state));
 }
 

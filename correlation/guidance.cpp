@@ -32,38 +32,41 @@ constexpr double kReportHeight = 4680;
 // shows anything (the simulation's rectangle ends above it).
 constexpr Rect kHintPlace{5520, 6510, 5820, 300};
 
-// What each caption a process sets means, and in which unit.
+// What each caption a process sets means, and in which unit.  A caption is matched in the reading shown.
 struct FieldTip {
     const char* caption;
     const char* tip;
 };
 const FieldTip kTips[] = {
-    {"F  (Hz)", "Frequenza superiore F della banda 0-F, in Hz"},
-    {"F1  (Hz)", "Frequenza inferiore F1 della banda, in Hz"},
-    {"F2  (Hz)", "Frequenza superiore F2 della banda, in Hz"},
-    {"F.scala(microS.)", "Fondo scala dell'asse dei tempi, in microsecondi"},
-    {"tc (microS.)", "Ritardo tc fra i due segnali, in microsecondi"},
-    {"Fondo scala (X°)", "Fondo scala dell'asse degli angoli, in gradi"},
-    {"Fondo scala (x°)", "Fondo scala dell'asse degli angoli, in gradi"},
-    {"BRQ  (a°)", "Angolo di provenienza BRQ della sorgente, in gradi"},
-    {"Base d(mt)", "Lunghezza d della base, in metri"},
-    {"s/n ingresso (db)", "Rapporto segnale/rumore d'ingresso, in dB"},
-    {"rc(Sec.)", "Costante di tempo d'integrazione RC, in secondi"},
-    {"V.alim.(Vcc.)", "Tensione di alimentazione Valim, in volt continui"},
-    {"Sux(Vcc.)", "Tensione d'uscita Sux, in volt continui"},
-    {"V.eff.ingr.", "Tensione efficace d'ingresso Ving = Si + Ni, in volt"},
-    {"Si/Ni(dB)", "Rapporto segnale/rumore d'ingresso Si/Ni, in dB"},
-    {"RC(Sec.)", "Costante di tempo d'integrazione RC, in secondi"},
-    {"BW(Hz)", "Banda di ricezione BW, in Hz"},
-    {"d(roc)", "Indice di scoperta d(roc), numero puro"},
-    {"Nux(Veff.)", "Rumore d'uscita Nux, in volt efficaci"},
-    {"Si/Ni(db)", "Rapporto segnale/rumore d'ingresso, in dB (non sotto -20 dB)"},
-    {"Sux (atteso)", "Uscita attesa del correlatore, in volt (risultato)"},
-    {"Sux(dinamico)", "Uscita simulata del correlatore, in volt (risultato)"},
-    {"Nux(Picco)/100", "Scarto relativo di un canale non correlato, numero puro (risultato)"},
-    {"G.autom.", "Guadagno automatico del correlogramma, numero puro (risultato)"},
-    {"n", "Lunghezza n dei due blocchi: al più 64 coppie"},
-    {"mult.=1", "Modo: 1 correla B con A a ogni scorrimento; un altro valore dà il rapporto singolo"},
+    {"F  (Hz)", QT_TRANSLATE_NOOP("px::Form12", "Frequenza superiore F della banda 0-F, in Hz")},
+    {"F1  (Hz)", QT_TRANSLATE_NOOP("px::Form12", "Frequenza inferiore F1 della banda, in Hz")},
+    {"F2  (Hz)", QT_TRANSLATE_NOOP("px::Form12", "Frequenza superiore F2 della banda, in Hz")},
+    {"F.scala(microS.)", QT_TRANSLATE_NOOP("px::Form12", "Fondo scala dell'asse dei tempi, in microsecondi")},
+    {"tc (microS.)", QT_TRANSLATE_NOOP("px::Form12", "Ritardo tc fra i due segnali, in microsecondi")},
+    {"Fondo scala (X°)", QT_TRANSLATE_NOOP("px::Form12", "Fondo scala dell'asse degli angoli, in gradi")},
+    {"Fondo scala (x°)", QT_TRANSLATE_NOOP("px::Form12", "Fondo scala dell'asse degli angoli, in gradi")},
+    {"BRQ  (a°)", QT_TRANSLATE_NOOP("px::Form12", "Angolo di provenienza BRQ della sorgente, in gradi")},
+    {"Base d(mt)", QT_TRANSLATE_NOOP("px::Form12", "Lunghezza d della base, in metri")},
+    {"s/n ingresso (db)", QT_TRANSLATE_NOOP("px::Form12", "Rapporto segnale/rumore d'ingresso, in dB")},
+    {"rc(Sec.)", QT_TRANSLATE_NOOP("px::Form12", "Costante di tempo d'integrazione RC, in secondi")},
+    {"V.alim.(Vcc.)", QT_TRANSLATE_NOOP("px::Form12", "Tensione di alimentazione Valim, in volt continui")},
+    {"Sux(Vcc.)", QT_TRANSLATE_NOOP("px::Form12", "Tensione d'uscita Sux, in volt continui")},
+    {"V.eff.ingr.", QT_TRANSLATE_NOOP("px::Form12", "Tensione efficace d'ingresso Ving = Si + Ni, in volt")},
+    {"Si/Ni(dB)", QT_TRANSLATE_NOOP("px::Form12", "Rapporto segnale/rumore d'ingresso Si/Ni, in dB")},
+    {"RC(Sec.)", QT_TRANSLATE_NOOP("px::Form12", "Costante di tempo d'integrazione RC, in secondi")},
+    {"BW(Hz)", QT_TRANSLATE_NOOP("px::Form12", "Banda di ricezione BW, in Hz")},
+    {"d(roc)", QT_TRANSLATE_NOOP("px::Form12", "Indice di scoperta d(roc), numero puro")},
+    {"Nux(Veff.)", QT_TRANSLATE_NOOP("px::Form12", "Rumore d'uscita Nux, in volt efficaci")},
+    {"Si/Ni(db)", QT_TRANSLATE_NOOP("px::Form12", "Rapporto segnale/rumore d'ingresso, in dB (non sotto -20 dB)")},
+    {"Sux (atteso)", QT_TRANSLATE_NOOP("px::Form12", "Uscita attesa del correlatore, in volt (risultato)")},
+    {"Sux(dinamico)", QT_TRANSLATE_NOOP("px::Form12", "Uscita simulata del correlatore, in volt (risultato)")},
+    {"Nux(Picco)/100",
+     QT_TRANSLATE_NOOP("px::Form12", "Scarto relativo di un canale non correlato, numero puro (risultato)")},
+    {"G.autom.", QT_TRANSLATE_NOOP("px::Form12", "Guadagno automatico del correlogramma, numero puro (risultato)")},
+    {"n", QT_TRANSLATE_NOOP("px::Form12", "Lunghezza n dei due blocchi: al più 64 coppie")},
+    {"mult.=1",
+     QT_TRANSLATE_NOOP("px::Form12",
+                       "Modo: 1 correla B con A a ogni scorrimento; un altro valore dà il rapporto singolo")},
 };
 
 // The keys that scroll a long report pass over a data field, which would take Ctrl+Home and Ctrl+End itself.
@@ -92,8 +95,7 @@ public:
     Reading reading() const override {
         Reading r;
         const auto [first, last] = form_->reportLinesInView();
-        r.text =
-            QStringLiteral("righe %1-%2 di %3").arg(first).arg(last).arg(form_->reportLineCount()).toStdString();
+        r.text = Form12::tr("righe %1-%2 di %3").arg(first).arg(last).arg(form_->reportLineCount()).toStdString();
         r.visible = !isHidden();
         return r;
     }
@@ -113,7 +115,7 @@ void Form12::setUpGuidance() {
     Label16 = new Label(this, QStringLiteral("Label16"), QString(), kHintPlace, kDialogFont, transparent());
     Label16->setFocusPolicy(Qt::NoFocus);
     // The hint is named by what it is, not by the worked example that happens to stand above it.
-    captionOf(Label16, QStringLiteral("Suggerimento"));
+    captionOf(Label16, tr("Suggerimento"));
     // Each new hint is heard, as a new result is.
     accessibility::announcesItsText(Label16);
 
@@ -138,13 +140,13 @@ void Form12::setUpGuidance() {
     copyNothing_ = new QShortcut(QKeySequence::Copy, this);
     copyNothing_->setContext(Qt::WindowShortcut);
     connect(copyNothing_, &QShortcut::activated, this,
-            [this] { setHint(QStringLiteral("Nessun rapporto da copiare: gli appunti non cambiano")); });
+            [this] { setHint(tr("Nessun rapporto da copiare: gli appunti non cambiano")); });
 
     // The report's view.
     auto* bar = new ReportScrollBar(this);
     reportScroll = bar;
     bar->setObjectName(QStringLiteral("VScroll1"));
-    bar->setAccessibleName(QStringLiteral("Scorrimento del rapporto"));
+    bar->setAccessibleName(tr("Scorrimento del rapporto"));
     bar->setFocusPolicy(Qt::StrongFocus);
     bar->hide();
     connect(bar, &QScrollBar::valueChanged, this, [this] { update(); });
@@ -195,8 +197,8 @@ void Form12::fieldEdited() {
         (p >= AnalFtc && p <= DigQuadrature) || p == Blocks || (p == Algorithms && algorithm() >= 0);
     if (!takesData) return;
     edited_ = true;
-    setHint(p == Blocks ? QStringLiteral("Coppia non memorizzata: premere Convalida dati (o Invio)")
-                        : QStringLiteral("Dati non convalidati: premere Convalida dati (o Invio)"));
+    setHint(p == Blocks ? tr("Coppia non memorizzata: premere Convalida dati (o Invio)")
+                        : tr("Dati non convalidati: premere Convalida dati (o Invio)"));
 }
 
 // What the hint says after each handler.  `pressed` is 0 for a pick in the process list, 1 for "Convalida dati",
@@ -216,51 +218,50 @@ void Form12Aftermath::say() {
     const Form12::Process p = f.process();
     const bool curve = p >= Form12::AnalFtc && p <= Form12::DigQuadrature;
     if (wasRunning && p != Form12::Simulation) {
-        f.setHint(QStringLiteral("Simulazione fermata al ciclo %1: processo cambiato").arg(f.sim.cycle));
+        f.setHint(Form12::tr("Simulazione fermata al ciclo %1: processo cambiato").arg(f.sim.cycle));
         return;
     }
     if (pressed == 3 && p != Form12::Algorithms) return;
     if (pressed == 0 || pressed == 3) {
         f.edited_ = false;
         if (curve)
-            f.setHint(f.validatedOnce_ ? QStringLiteral("Campi vuoti: Calcolo usa i dati convalidati in precedenza")
-                                       : QStringLiteral("Scrivere i dati, poi Convalida dati e Calcolo (o Invio)"));
+            f.setHint(f.validatedOnce_ ? Form12::tr("Campi vuoti: Calcolo usa i dati convalidati in precedenza")
+                                       : Form12::tr("Scrivere i dati, poi Convalida dati e Calcolo (o Invio)"));
         else if (p == Form12::Algorithms)
-            f.setHint(f.algorithm() < 0
-                          ? QStringLiteral("Scegliere un algoritmo nell'elenco")
-                          : QStringLiteral("Scrivere i dati, poi Convalida dati e Calcolo (o Invio)"));
+            f.setHint(f.algorithm() < 0 ? Form12::tr("Scegliere un algoritmo nell'elenco")
+                                        : Form12::tr("Scrivere i dati, poi Convalida dati e Calcolo (o Invio)"));
         else if (p == Form12::Simulation)
-            f.setHint(QStringLiteral("Convalida dati prepara la tabella, Calcolo avvia la simulazione"));
+            f.setHint(Form12::tr("Convalida dati prepara la tabella, Calcolo avvia la simulazione"));
         else if (p == Form12::Blocks)
-            f.setHint(QStringLiteral("Premere Calcolo per predisporre i blocchi (al più 64 coppie)"));
+            f.setHint(Form12::tr("Premere Calcolo per predisporre i blocchi (al più 64 coppie)"));
         else
             f.setHint(QString());
         return;
     }
     if (p == Form12::None || p == Form12::Panorama) {
-        f.setHint(p == Form12::None ? QStringLiteral("Scegliere prima un processo") : QString());
+        f.setHint(p == Form12::None ? Form12::tr("Scegliere prima un processo") : QString());
         return;
     }
     if (pressed == 1) {
         if (p == Form12::Algorithms && f.algorithm() < 0) {
-            f.setHint(QStringLiteral("Scegliere un algoritmo nell'elenco"));
+            f.setHint(Form12::tr("Scegliere un algoritmo nell'elenco"));
             return;
         }
         f.edited_ = false;
         f.validatedOnce_ = true;
         if (p == Form12::Simulation) {
-            f.setHint(QStringLiteral("Tabella delle coincidenze pronta: premere Calcolo"));
+            f.setHint(Form12::tr("Tabella delle coincidenze pronta: premere Calcolo"));
         } else if (p == Form12::Blocks) {
             const BlockState& b = f.blocks;
-            QString said = b.n > 0 ? QStringLiteral("Coppia %1 di %2 memorizzata").arg(b.counter).arg(b.n)
-                                   : QStringLiteral("Coppia memorizzata all'indice 1: scrivere n");
+            QString said = b.n > 0 ? Form12::tr("Coppia %1 di %2 memorizzata").arg(b.counter).arg(b.n)
+                                   : Form12::tr("Coppia memorizzata all'indice 1: scrivere n");
             if (b.n > 64)
-                said += QStringLiteral(" (i blocchi tengono al più 64 coppie)");
+                said += Form12::tr(" (i blocchi tengono al più 64 coppie)");
             else if (b.n > 0 && b.counter == b.n)
-                said += QStringLiteral(": premere Calcolo");
+                said += Form12::tr(": premere Calcolo");
             f.setHint(said);
         } else {
-            f.setHint(QStringLiteral("Dati convalidati"));
+            f.setHint(Form12::tr("Dati convalidati"));
         }
         return;
     }
@@ -268,21 +269,21 @@ void Form12Aftermath::say() {
     if (p == Form12::Simulation) return;  // the run says it
     if (f.edited_) {
         f.setHint(p == Form12::Blocks
-                      ? QStringLiteral("Coppia scritta non memorizzata: premere Convalida dati")
-                      : QStringLiteral("Calcolato con i dati convalidati prima: premere Convalida dati"));
+                      ? Form12::tr("Coppia scritta non memorizzata: premere Convalida dati")
+                      : Form12::tr("Calcolato con i dati convalidati prima: premere Convalida dati"));
         return;
     }
     if (p == Form12::DigNoisy && f.wv.K == 0) {
-        f.setHint(QStringLiteral("K vale 0: la curva, moltiplicata per K, resta sull'asse"));
+        f.setHint(Form12::tr("K vale 0: la curva, moltiplicata per K, resta sull'asse"));
         return;
     }
     const int lines = f.reportLineCount();
     if (p == Form12::Blocks && f.blocks.counter == 0 && f.blocks.labelcount == 1 && lines == 0) {
-        f.setHint(QStringLiteral("Scrivere n (al più 64) e la coppia 1, poi Convalida dati (o Invio)"));
+        f.setHint(Form12::tr("Scrivere n (al più 64) e la coppia 1, poi Convalida dati (o Invio)"));
     } else if ((p == Form12::Blocks || p == Form12::Algorithms) && lines == 0) {
-        f.setHint(QStringLiteral("Nessun rapporto con questi dati"));
+        f.setHint(Form12::tr("Nessun rapporto con questi dati"));
     } else if (f.reportScrolls()) {
-        f.setHint(QStringLiteral("Rapporto di %1 righe: rotella, PagGiù o Ctrl+Fine per leggerlo").arg(lines));
+        f.setHint(Form12::tr("Rapporto di %1 righe: rotella, PagGiù o Ctrl+Fine per leggerlo").arg(lines));
     } else {
         f.setHint(QString());
     }
@@ -297,7 +298,7 @@ Form12Quiet::~Form12Quiet() { --f.quiet_; }
 void Form12::enterInField() {
     const Process p = process();
     if (p == None || p == Panorama) {
-        setHint(QStringLiteral("Scegliere prima un processo"));
+        setHint(tr("Scegliere prima un processo"));
         return;
     }
     Command2_Click();
@@ -307,7 +308,7 @@ void Form12::enterInField() {
 void Form12::stopSimulation() {
     if (!repeating()) return;
     stopRepeating();
-    setHint(QStringLiteral("Simulazione fermata al ciclo %1").arg(sim.cycle));
+    setHint(tr("Simulazione fermata al ciclo %1").arg(sim.cycle));
 }
 
 // ---- Tool-tips
@@ -319,28 +320,28 @@ void Form12::describeFields() {
         const QString caption = this->caption(n)->caption().trimmed();
         QString tip;
         for (const FieldTip& t : kTips)
-            if (caption == QString::fromUtf8(t.caption)) tip = QString::fromUtf8(t.tip);
+            if (caption == tr(t.caption).trimmed()) tip = tr(t.tip);
         if (const auto m = pair.match(caption); m.hasMatch())
-            tip = QStringLiteral("Valore del blocco %1 all'indice %2").arg(m.captured(2), m.captured(1));
+            tip = tr("Valore del blocco %1 all'indice %2").arg(m.captured(2), m.captured(1));
         if (tip.isEmpty())
-            tip = process() == None ? QStringLiteral("Dato %1: scegliere prima un processo").arg(n)
-                                    : QStringLiteral("Non usato da questo processo");
+            tip = process() == None ? tr("Dato %1: scegliere prima un processo").arg(n)
+                                    : tr("Non usato da questo processo");
         field(n)->setToolTip(tip);
     }
     switch (process()) {
         case DigNoisy:
             txtdigits7->setToolTip(
-                QStringLiteral("Fattore di guadagno K, numero puro: la curva è moltiplicata per K "
-                               "(vuoto o 0: la curva resta sull'asse)"));
+                tr("Fattore di guadagno K, numero puro: la curva è moltiplicata per K "
+                   "(vuoto o 0: la curva resta sull'asse)"));
             break;
         case Simulation:
             txtdigits7->setToolTip(
-                QStringLiteral("Guadagno K del correlogramma, numero puro (vuoto o 0: guadagno automatico)"));
+                tr("Guadagno K del correlogramma, numero puro (vuoto o 0: guadagno automatico)"));
             break;
         default:
             txtdigits7->setToolTip(
-                QStringLiteral("Fattore di guadagno K, numero puro: moltiplica la curva di "
-                               "DIG. C = f(F1,F2,tc,s/n,rc) (vuoto o 0: curva sull'asse)"));
+                tr("Fattore di guadagno K, numero puro: moltiplica la curva di "
+                   "DIG. C = f(F1,F2,tc,s/n,rc) (vuoto o 0: curva sull'asse)"));
             break;
     }
 }

@@ -1,5 +1,6 @@
 #include "report.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <algorithm>
 
@@ -25,8 +26,12 @@ void ReportPrinter::line(std::initializer_list<ReportItem> items) { line(std::ve
 void ReportPrinter::line(const lines::Line& items) {
     std::vector<ReportItem> shown;
     shown.reserve(items.size());
+    // A text the computations mark in the "Correlation" context is shown in the reading of the day; a number, or
+    // any text without a translation, as it stands.
     for (const lines::Item& item : items)
-        shown.push_back(item.kind == lines::Item::Tab ? tab(item.column) : txt(item.text));
+        shown.push_back(item.kind == lines::Item::Tab
+                            ? tab(item.column)
+                            : txt(QCoreApplication::translate("Correlation", item.text.c_str())));
     line(shown);
 }
 

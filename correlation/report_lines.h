@@ -4,6 +4,9 @@
 //
 // A computation hands each line to a sink the moment it is complete: a fault further on leaves the lines before it
 // printed.  An empty line has no items.
+//
+// A text item that the user reads is marked PX_TRANSLATE_NOOP("Correlation", …): it stays the Italian source here,
+// and the screen's printer shows it translated.
 #pragma once
 
 #include <cstdint>

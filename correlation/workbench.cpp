@@ -9,6 +9,7 @@
 #include "accessibility.h"
 #include "export.h"
 #include "numbers.h"
+#include "reading.h"
 #include "system_clock.h"
 
 namespace px {
@@ -33,6 +34,12 @@ constexpr FieldRow kRows[6] = {
     {"Label6", "txtdigits5", {480, 2160, 1170, 400}, {1680, 2170, 735, 285}},
     {"Label8", "txtdigits6", {480, 2575, 1170, 400}, {1680, 2585, 735, 285}},
 };
+// A diagram with words on it, in the reading's language: the English ones stand beside the catalogue.
+QString diagram(const char* name) {
+    return reading::current() == reading::Reading::English
+               ? QStringLiteral(":/i18n/%1_en.svg").arg(QLatin1String(name))
+               : QStringLiteral(":/%1.svg").arg(QLatin1String(name));
+}
 // At most six characters in each field of the frame.
 constexpr int kFieldLength = 6;
 
@@ -46,27 +53,58 @@ struct CurveSetup {
     bool example;
 };
 const CurveSetup kCurveSetups[] = {
-    {Form12::AnalFtc, {"F  (Hz)", "F.scala(microS.)", "tc (microS.)", "Dato4", "Dato5", "Dato6"}, 2, ">t", true},
-    {Form12::AnalF1F2tc, {"F1  (Hz)", "F2  (Hz)", "F.scala(microS.)", "tc (microS.)", "", ""}, 2, ">t", true},
-    {Form12::AnalFad, {"F  (Hz)", "Fondo scala (X°)", "BRQ  (a°)", "Base d(mt)", "Dato5", "Dato6"}, 1, ">a°", true},
+    {Form12::AnalFtc,
+     {QT_TRANSLATE_NOOP("px::Form12", "F  (Hz)"), QT_TRANSLATE_NOOP("px::Form12", "F.scala(microS.)"),
+      QT_TRANSLATE_NOOP("px::Form12", "tc (microS.)"), QT_TRANSLATE_NOOP("px::Form12", "Dato4"),
+      QT_TRANSLATE_NOOP("px::Form12", "Dato5"), QT_TRANSLATE_NOOP("px::Form12", "Dato6")},
+     2,
+     ">t",
+     true},
+    {Form12::AnalF1F2tc,
+     {QT_TRANSLATE_NOOP("px::Form12", "F1  (Hz)"), QT_TRANSLATE_NOOP("px::Form12", "F2  (Hz)"),
+      QT_TRANSLATE_NOOP("px::Form12", "F.scala(microS.)"), QT_TRANSLATE_NOOP("px::Form12", "tc (microS.)"), "", ""},
+     2,
+     ">t",
+     true},
+    {Form12::AnalFad,
+     {QT_TRANSLATE_NOOP("px::Form12", "F  (Hz)"), QT_TRANSLATE_NOOP("px::Form12", "Fondo scala (X°)"),
+      QT_TRANSLATE_NOOP("px::Form12", "BRQ  (a°)"), QT_TRANSLATE_NOOP("px::Form12", "Base d(mt)"),
+      QT_TRANSLATE_NOOP("px::Form12", "Dato5"), QT_TRANSLATE_NOOP("px::Form12", "Dato6")},
+     1,
+     ">a°",
+     true},
     {Form12::AnalF1F2ad,
-     {"F1  (Hz)", "F2  (Hz)", "Fondo scala (x°)", "BRQ  (a°)", "Base d(mt)", "Dato6"},
+     {QT_TRANSLATE_NOOP("px::Form12", "F1  (Hz)"), QT_TRANSLATE_NOOP("px::Form12", "F2  (Hz)"),
+      QT_TRANSLATE_NOOP("px::Form12", "Fondo scala (x°)"), QT_TRANSLATE_NOOP("px::Form12", "BRQ  (a°)"),
+      QT_TRANSLATE_NOOP("px::Form12", "Base d(mt)"), QT_TRANSLATE_NOOP("px::Form12", "Dato6")},
      1,
      ">a°",
      false},
-    {Form12::DigFtc, {"F  (Hz)", "F.scala(microS.)", "tc (microS.)", "Dato4", "Dato5", "Dato6"}, 2, ">t", false},
+    {Form12::DigFtc,
+     {QT_TRANSLATE_NOOP("px::Form12", "F  (Hz)"), QT_TRANSLATE_NOOP("px::Form12", "F.scala(microS.)"),
+      QT_TRANSLATE_NOOP("px::Form12", "tc (microS.)"), QT_TRANSLATE_NOOP("px::Form12", "Dato4"),
+      QT_TRANSLATE_NOOP("px::Form12", "Dato5"), QT_TRANSLATE_NOOP("px::Form12", "Dato6")},
+     2,
+     ">t",
+     false},
     {Form12::DigF1F2tc,
-     {"F1  (Hz)", "F2  (Hz)", "F.scala(microS.)", "tc (microS.)", "Dato5", "Dato6"},
+     {QT_TRANSLATE_NOOP("px::Form12", "F1  (Hz)"), QT_TRANSLATE_NOOP("px::Form12", "F2  (Hz)"),
+      QT_TRANSLATE_NOOP("px::Form12", "F.scala(microS.)"), QT_TRANSLATE_NOOP("px::Form12", "tc (microS.)"),
+      QT_TRANSLATE_NOOP("px::Form12", "Dato5"), QT_TRANSLATE_NOOP("px::Form12", "Dato6")},
      2,
      ">t",
      false},
     {Form12::DigNoisy,
-     {"F1  (Hz)", "F2  (Hz)", "F.scala(microS.)", "tc (microS.)", "s/n ingresso (db)", "rc(Sec.)"},
+     {QT_TRANSLATE_NOOP("px::Form12", "F1  (Hz)"), QT_TRANSLATE_NOOP("px::Form12", "F2  (Hz)"),
+      QT_TRANSLATE_NOOP("px::Form12", "F.scala(microS.)"), QT_TRANSLATE_NOOP("px::Form12", "tc (microS.)"),
+      QT_TRANSLATE_NOOP("px::Form12", "s/n ingresso (db)"), QT_TRANSLATE_NOOP("px::Form12", "rc(Sec.)")},
      2,
      ">t",
      false},
     {Form12::DigQuadrature,
-     {"F1  (Hz)", "F2  (Hz)", "F.scala(microS.)", "tc (microS.)", "Dato5", "Dato6"},
+     {QT_TRANSLATE_NOOP("px::Form12", "F1  (Hz)"), QT_TRANSLATE_NOOP("px::Form12", "F2  (Hz)"),
+      QT_TRANSLATE_NOOP("px::Form12", "F.scala(microS.)"), QT_TRANSLATE_NOOP("px::Form12", "tc (microS.)"),
+      QT_TRANSLATE_NOOP("px::Form12", "Dato5"), QT_TRANSLATE_NOOP("px::Form12", "Dato6")},
      2,
      ">t",
      false},
@@ -141,39 +179,48 @@ public:
 };
 }  // namespace
 
+// The lists hold the layout's own entries; the window shows them in the reading of the day (translated()).
 const QStringList& Form12::processNames() {
     static const QStringList names = {
-        QStringLiteral("ANAL. C = f(F,tc)"),
-        QStringLiteral("ANAL. C = f(F1,F2,tc)"),
-        QStringLiteral("ANAL. C = f(F,a°,d)"),
-        QStringLiteral("DIG. C = f(F,tc)"),
-        QStringLiteral("DIG. C = f(F1,F2,tc)"),
-        QStringLiteral("ANAL. C = f(F1,F2,a°,d)"),
-        QStringLiteral("DIG. C = f(F1,F2,tc,s/n,rc)"),
-        QStringLiteral("DIG. HC = f(F1,F2,tc)"),
-        QStringLiteral("CORR.PANORAMICA"),
-        QStringLiteral("ALGORITMI SISTEMI DIG."),
-        QStringLiteral("SIMULAZIONE DINAMICA"),
-        QStringLiteral("CORR. BLOCCHI  NUMERICI"),
+        QStringLiteral(QT_TRANSLATE_NOOP("px::Form12", "ANAL. C = f(F,tc)")),
+        QStringLiteral(QT_TRANSLATE_NOOP("px::Form12", "ANAL. C = f(F1,F2,tc)")),
+        QStringLiteral(QT_TRANSLATE_NOOP("px::Form12", "ANAL. C = f(F,a°,d)")),
+        QStringLiteral(QT_TRANSLATE_NOOP("px::Form12", "DIG. C = f(F,tc)")),
+        QStringLiteral(QT_TRANSLATE_NOOP("px::Form12", "DIG. C = f(F1,F2,tc)")),
+        QStringLiteral(QT_TRANSLATE_NOOP("px::Form12", "ANAL. C = f(F1,F2,a°,d)")),
+        QStringLiteral(QT_TRANSLATE_NOOP("px::Form12", "DIG. C = f(F1,F2,tc,s/n,rc)")),
+        QStringLiteral(QT_TRANSLATE_NOOP("px::Form12", "DIG. HC = f(F1,F2,tc)")),
+        QStringLiteral(QT_TRANSLATE_NOOP("px::Form12", "CORR.PANORAMICA")),
+        QStringLiteral(QT_TRANSLATE_NOOP("px::Form12", "ALGORITMI SISTEMI DIG.")),
+        QStringLiteral(QT_TRANSLATE_NOOP("px::Form12", "SIMULAZIONE DINAMICA")),
+        QStringLiteral(QT_TRANSLATE_NOOP("px::Form12", "CORR. BLOCCHI  NUMERICI")),
     };
     return names;
 }
 
 const QStringList& Form12::algorithmNames() {
     static const QStringList names = {
-        QStringLiteral("Si/Ni(dB) = f[Sux(Vcc.);Ving.(Veff)]"),
-        QStringLiteral("Si/Ni(dB) = f[d(roc); RC(Sec.);BW(Hz)]"),
-        QStringLiteral("Sux(Vcc) = f[(Si/Ni)dB]"),
-        QStringLiteral("Nux(Veff) = f[RC(Sec.);BW(Hz)]"),
-        QStringLiteral("Sux/Nux(dB) = f[Si/Ni(dB); RC(Sec.);BW(Hz)]"),
-        QStringLiteral("RC(Sec.) = f[Nux(Veff.);BW(Hz)]"),
-        QStringLiteral("d(roc) = f[RC(Sec.);Si/Ni(dB);BW(Hz)]"),
+        QStringLiteral(QT_TRANSLATE_NOOP("px::Form12", "Si/Ni(dB) = f[Sux(Vcc.);Ving.(Veff)]")),
+        QStringLiteral(QT_TRANSLATE_NOOP("px::Form12", "Si/Ni(dB) = f[d(roc); RC(Sec.);BW(Hz)]")),
+        QStringLiteral(QT_TRANSLATE_NOOP("px::Form12", "Sux(Vcc) = f[(Si/Ni)dB]")),
+        QStringLiteral(QT_TRANSLATE_NOOP("px::Form12", "Nux(Veff) = f[RC(Sec.);BW(Hz)]")),
+        QStringLiteral(QT_TRANSLATE_NOOP("px::Form12", "Sux/Nux(dB) = f[Si/Ni(dB); RC(Sec.);BW(Hz)]")),
+        QStringLiteral(QT_TRANSLATE_NOOP("px::Form12", "RC(Sec.) = f[Nux(Veff.);BW(Hz)]")),
+        QStringLiteral(QT_TRANSLATE_NOOP("px::Form12", "d(roc) = f[RC(Sec.);Si/Ni(dB);BW(Hz)]")),
     };
     return names;
 }
 
+QStringList Form12::translated(const QStringList& entries) {
+    QStringList shown;
+    shown.reserve(entries.size());
+    for (const QString& entry : entries)
+        shown << tr(entry.toUtf8().constData());
+    return shown;
+}
+
 Form12::Form12()
-    : Screen(QStringLiteral("Form12"), QStringLiteral("Metodi di correlazione per l'acustica subacquea")),
+    : Screen(QStringLiteral("Form12"), tr("Metodi di correlazione per l'acustica subacquea")),
       clock_(systemTimeOfDay()),
       random_(std::make_unique<LinearUniform>()) {
     Look grey;
@@ -185,29 +232,29 @@ Form12::Form12()
     Picture1 = logo("Picture1", 2295, 1095);
     Label11  = label("Label11", "C = +1", {6015, 0, 465, 195}, transparent());
     Label14  = label("Label14", "C = f(Si/Ni)", {5520, 480, 1320, 300}, kBold);
-    Image1   = picture("Image1", ":/diagram_angle.svg", {6720, 1200, 3216, 3972});
-    Image2   = picture("Image2", ":/diagram_delay.svg", {6720, 1200, 3468, 3804});
-    Image3   = picture("Image3", ":/diagram_digital.svg", {6720, 1200, 3648, 4248});
+    Image1   = picture("Image1", diagram("diagram_angle"), {6720, 1200, 3216, 3972});
+    Image2   = picture("Image2", diagram("diagram_delay"), {6720, 1200, 3468, 3804});
+    Image3   = picture("Image3", diagram("diagram_digital"), {6720, 1200, 3648, 4248});
     Shape2   = new Shape(this, "Shape2", {6840, -120, 4500, 6615});
     Label10  = label("Label10", ">x", {6120, 2130, 165, 195}, transparent());
     Label12  = label("Label12", "C =  -1", {6015, 4395, 570, 195}, transparent());
-    Label7   = label("Label7", "  SELEZIONE    PROCESSO", {2640, 4680, 3945, 360}, kBold, grey);
-    Frame1   = new GroupFrame(this, "Frame1", "Ingresso dati", {0, 4800, 2535, 3735}, kDialogFont);
-    Combo1   = choice("Combo1", QString(), processNames(), {2640, 5160, 3945, 360}, kDialogFont, false);
-    Command2 = button("Command2", "Convalida dati", {2640, 5640, 1215, 495}, kDialogFont);
-    Command1 = button("Command1", "Calcolo", {4200, 5640, 1215, 495}, kDialogFont);
-    Check1   = new CheckBox(this, "Check1", "Compara   grafici", {5520, 6120, 1815, 375}, kDialogFont);
-    Label2   = label("Label2", QStringLiteral("Esempio di calcolo:                     Per un segnale in banda                F1 = 1000 Hz; F2 = 3000 Hz  ed un ritardo tc = 500 microSec.               si seleziona la funzione                     ANAL.C = f(F1,F2,tc) ;  si imposta un fondo scala ad un tempo pari a:  Fs = 1/F1 = 1/1000 =  1000 microSec."), {2640, 6360, 2535, 1815}, inColour(colour::blue));
-    Label13  = label("Label13", "SELEZIONE ALGORITMI PER SISTEMI DIGITALI", {5280, 6840, 5400, 240}, FontSpec{Face::Courier, 12, true});
-    List1    = new ListBox(this, "List1", algorithmNames(), {5400, 7080, 5655, 1392}, kDialogFont);
+    Label7   = label("Label7", tr("  SELEZIONE    PROCESSO"), {2640, 4680, 3945, 360}, kBold, grey);
+    Frame1   = new GroupFrame(this, "Frame1", tr("Ingresso dati"), {0, 4800, 2535, 3735}, kDialogFont);
+    Combo1   = choice("Combo1", QString(), translated(processNames()), {2640, 5160, 3945, 360}, kDialogFont, false);
+    Command2 = button("Command2", tr("Convalida dati"), {2640, 5640, 1215, 495}, kDialogFont);
+    Command1 = button("Command1", tr("Calcolo"), {4200, 5640, 1215, 495}, kDialogFont);
+    Check1   = new CheckBox(this, "Check1", tr("Compara   grafici"), {5520, 6120, 1815, 375}, kDialogFont);
+    Label2   = label("Label2", tr("Esempio di calcolo:                     Per un segnale in banda                F1 = 1000 Hz; F2 = 3000 Hz  ed un ritardo tc = 500 microSec.               si seleziona la funzione                     ANAL.C = f(F1,F2,tc) ;  si imposta un fondo scala ad un tempo pari a:  Fs = 1/F1 = 1/1000 =  1000 microSec."), {2640, 6360, 2535, 1815}, inColour(colour::blue));
+    Label13  = label("Label13", tr("SELEZIONE ALGORITMI PER SISTEMI DIGITALI"), {5280, 6840, 5400, 240}, FontSpec{Face::Courier, 12, true});
+    List1    = new ListBox(this, "List1", translated(algorithmNames()), {5400, 7080, 5655, 1392}, kDialogFont);
     Label15  = label("Label15", " t  ", {10560, 7320, 330, 300}, kBold);
     txtdigits7 = field("txtdigits7", QString(), {1680, 7800, 735, 285}, kBold, kWorkbenchKeys);
     // clang-format on
     for (std::size_t i = 0; i < 6; ++i) {
         const FieldRow& row = kRows[i];
         // Transparent, so that a caption shows on the frame's own background.
-        captions_[i] = new Label(Frame1, row.label, QStringLiteral("Dato%1").arg(i + 1), row.caption, kDialogFont,
-                                 transparent());
+        captions_[i] =
+            new Label(Frame1, row.label, tr("Dato%1").arg(i + 1), row.caption, kDialogFont, transparent());
         fields_[i] = new NumericField(Frame1, row.box, QString(), row.field, kBold, kWorkbenchKeys, kFieldLength);
     }
     fields_[6] = txtdigits7;
@@ -237,7 +284,7 @@ Form12::Form12()
     onClick(Command1, &Form12::Command1_Click);
     onClick(Command2, &Form12::Command2_Click);
 
-    copyReportAction = new QAction(QStringLiteral("Copia rapporto"), this);
+    copyReportAction = new QAction(tr("Copia rapporto"), this);
     copyReportAction->setShortcut(QKeySequence::Copy);
     copyReportAction->setShortcutContext(Qt::WindowShortcut);
     addAction(copyReportAction);
@@ -248,7 +295,7 @@ Form12::Form12()
         f->installEventFilter(passThrough);
     results::Table& table = results::of(*this);
     table.plots = {results::Plot{QRectF(0, 0, 6440, 4480),
-                                 {0, 6440, false, QStringLiteral("ritardo/fondo scala"), QString()},
+                                 {0, 6440, false, tr("ritardo/fondo scala"), QString()},
                                  {2240, -2240, false, QStringLiteral("C"), QString()}}};
     table.report = [this] { return report.plainText(); };
     tabOrder({Combo1, txtdigits1, txtdigits2, txtdigits3, txtdigits4, txtdigits5, txtdigits6, txtdigits7, Command2,
@@ -257,13 +304,11 @@ Form12::Form12()
     // window, and a screen reader names it after what it holds.
     for (int n = 1; n <= 6; ++n)
         captionOf(field(n), caption(n));
-    Image1->setAccessibleName(
-        QStringLiteral("Schema: correlazione in funzione dell'angolo a°, di F e della base d"));
-    Image2->setAccessibleName(QStringLiteral("Schema: correlazione in funzione di F e del ritardo tc"));
-    Image3->setAccessibleName(
-        QStringLiteral("Schema del sistema digitale: elaboratore, ingressi, predisposizioni e uscite"));
-    Shape2->setAccessibleName(QStringLiteral("Riquadro del correlogramma"));
-    captionOf(txtdigits7, QStringLiteral("K, fattore di guadagno"));
+    Image1->setAccessibleName(tr("Schema: correlazione in funzione dell'angolo a°, di F e della base d"));
+    Image2->setAccessibleName(tr("Schema: correlazione in funzione di F e del ritardo tc"));
+    Image3->setAccessibleName(tr("Schema del sistema digitale: elaboratore, ingressi, predisposizioni e uscite"));
+    Shape2->setAccessibleName(tr("Riquadro del correlogramma"));
+    captionOf(txtdigits7, tr("K, fattore di guadagno"));
     // The two lists are named by their headings, which the setups may hide.
     captionOf(Combo1, Label7);
     captionOf(List1, Label13);
@@ -274,7 +319,7 @@ Form12::Form12()
 
 QString Form12::drawingInWords() const {
     const QString printed = report.plainText();
-    if (!printed.isEmpty()) return QStringLiteral("Rapporto:\n") + printed;
+    if (!printed.isEmpty()) return tr("Rapporto:\n") + printed;
     // The curves, by colour: how many points, and where each reaches its highest and lowest value of C.
     struct Extent {
         long points = 0;
@@ -294,22 +339,21 @@ QString Form12::drawingInWords() const {
         if (e->points == 0 || p.y1 > e->bottom) e->bottom = p.y1, e->bottomX = p.x1;
         ++e->points;
     });
-    if (circles > 0) return QStringLiteral("Correlogramma dei nove canali del correlatore digitale");
-    auto words = [](const QString& name, const Extent& e) {
+    if (circles > 0) return tr("Correlogramma dei nove canali del correlatore digitale");
+    auto words = [this](const QString& name, const Extent& e) {
         // The plot maps C to y = 2240 - 2240 C and the full scale to x = 6440.
         auto c = [](float y) { return QString::number((2240.0 - y) / 2240.0, 'f', 3); };
         auto at = [](float x) { return QString::number(std::lround(100.0 * x / 6440.0)); };
-        return QStringLiteral(
-                   "Curva %1 di %2 punti: C massimo %3 al %4% del fondo scala, C minimo %5 al %6% del "
-                   "fondo scala.")
+        return tr("Curva %1 di %2 punti: C massimo %3 al %4% del fondo scala, C minimo %5 al %6% del "
+                  "fondo scala.")
             .arg(name)
             .arg(e.points)
             .arg(c(e.top), at(e.topX), c(e.bottom), at(e.bottomX));
     };
     QStringList parts;
-    if (blue.points > 0) parts << words(QStringLiteral("blu"), blue);
-    if (red.points > 0) parts << words(QStringLiteral("rossa"), red);
-    if (parts.isEmpty()) return QStringLiteral("Riquadro del grafico di C, senza curve.");
+    if (blue.points > 0) parts << words(tr("blu"), blue);
+    if (red.points > 0) parts << words(tr("rossa"), red);
+    if (parts.isEmpty()) return tr("Riquadro del grafico di C, senza curve.");
     return parts.join(QLatin1Char(' '));
 }
 
@@ -321,11 +365,15 @@ void Form12::setChance(std::unique_ptr<TimeOfDay> clock, std::unique_ptr<Uniform
 }
 
 Form12::Process Form12::process() const {
-    const int i = static_cast<int>(processNames().indexOf(Combo1->currentText()));
-    return i < 0 ? None : static_cast<Process>(i + 1);
+    // By position: the entries' texts follow the reading.
+    const int i = Combo1->currentIndex();
+    return i < 0 || i >= processNames().size() ? None : static_cast<Process>(i + 1);
 }
 
-int Form12::algorithm() const { return static_cast<int>(algorithmNames().indexOf(List1->text())); }
+int Form12::algorithm() const {
+    const int i = List1->currentItem() != nullptr ? List1->currentRow() : -1;
+    return i < static_cast<int>(algorithmNames().size()) ? i : -1;
+}
 
 double Form12::value(int n) const { return Val(field(n)->utf8()); }
 
@@ -335,11 +383,11 @@ void Form12::Form_Paint() { drawPlotFrame(); }
 void Form12::copyReport() {
     const QString text = report.plainText();
     if (text.isEmpty()) {
-        setHint(QStringLiteral("Nessun rapporto da copiare: gli appunti non cambiano"));
+        setHint(tr("Nessun rapporto da copiare: gli appunti non cambiano"));
         return;
     }
     QGuiApplication::clipboard()->setText(text);
-    setHint(QStringLiteral("Rapporto copiato negli appunti: %1 righe").arg(text.count(QLatin1Char('\n'))));
+    setHint(tr("Rapporto copiato negli appunti: %1 righe").arg(text.count(QLatin1Char('\n'))));
 }
 
 void Form12::drawPlotFrame() {
@@ -426,7 +474,7 @@ void Form12::setupCurve(Process p) {
     for (const CurveSetup& s : kCurveSetups) {
         if (s.process != p) continue;
         for (int n = 1; n <= 6; ++n)
-            caption(n)->setCaption(QString::fromUtf8(s.captions[n - 1]));
+            caption(n)->setCaption(tr(s.captions[n - 1]));
         for (Label* l : {Label10, Label11, Label12})
             l->show();
         Label10->setCaption(QString::fromUtf8(s.axis));
@@ -448,7 +496,7 @@ void Form12::setupCurve(Process p) {
 void Form12::setupAlgorithmMode() {
     cancellaTEXTBOX1();
     for (int n = 1; n <= 6; ++n)
-        caption(n)->setCaption(QStringLiteral("Dato%1").arg(n));
+        caption(n)->setCaption(tr("Dato%1").arg(n));
     for (Label* l : {Label10, Label11, Label12})
         l->setCaption(QStringLiteral("   "));
     surface().Clear();

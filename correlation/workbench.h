@@ -42,8 +42,10 @@ public:
         Simulation = 11,    // "SIMULAZIONE DINAMICA"
         Blocks = 12,        // "CORR. BLOCCHI  NUMERICI"
     };
+    // The entries of the two lists as the layout writes them, in order; the window shows them translated.
     static const QStringList& processNames();
     static const QStringList& algorithmNames();
+    static QStringList translated(const QStringList& entries);
 
     Form12();
     ~Form12() override;
