@@ -16,7 +16,6 @@
 
 namespace px {
 
-
 void startUp() {
     // While the cover is built and read, the room of the largest first screen is touched ahead: a graph's list
     // (about 5 MB), and the window's and the surface's images of a maximized screen.
