@@ -2,7 +2,7 @@
 #pragma once
 
 namespace px {
-// Registers all screens by name.
+// Registers every screen of the catalogue (app/catalogue.cpp), in its order.
 void registerAllScreens();
 // The start-up shared by the application and the driver: style, colours, regional separator, the twips scale
 // of the display at hand, the catalogue; then shows the cover.

@@ -28,14 +28,14 @@ while IFS= read -r line || [[ -n "$line" ]]; do
     for ((r = 0; r < runs; r++)); do
         if [[ -z "${script// /}" ]]; then
             out="$("$driver" < /dev/null 2>/dev/null)"
-            ms="$(printf '%s\n' "$out" | sed -n 's/^{"started":"[^"]*","ms":\([0-9.]*\)}$/\1/p')"
+            ms="$(printf '%s\n' "$out" | grep '"started"' | sed -n 's/.*"ms":\([0-9.]*\).*/\1/p')"
         else
             out="$(printf '%s\n' "$script" | "$driver" 2>/dev/null)"
             if printf '%s\n' "$out" | grep -q '"error"'; then
                 echo "$name: $(printf '%s\n' "$out" | grep '"error"' | head -1)" >&2
                 exit 1
             fi
-            ms="$(printf '%s\n' "$out" | grep '"done"' | tail -1 | sed -n 's/.*"ms":\([0-9.]*\)}$/\1/p')"
+            ms="$(printf '%s\n' "$out" | grep '"done"' | tail -1 | sed -n 's/.*"ms":\([0-9.]*\).*/\1/p')"
         fi
         times="$times $ms"
     done

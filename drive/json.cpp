@@ -1,48 +1,26 @@
 #include "json.h"
 
-#include <cstdio>
+#include <QJsonDocument>
+#include <QString>
 
 namespace px {
 
-std::string jsonString(const std::string& s) {
-    std::string out = "\"";
-    for (unsigned char c : s) {
-        switch (c) {
-            case '"':
-                out += "\\\"";
-                break;
-            case '\\':
-                out += "\\\\";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            case '\r':
-                out += "\\r";
-                break;
-            case '\t':
-                out += "\\t";
-                break;
-            default:
-                if (c < 0x20) {
-                    char buf[8];
-                    std::snprintf(buf, sizeof buf, "\\u%04x", c);
-                    out += buf;
-                } else {
-                    out += static_cast<char>(c);
-                }
-        }
-    }
-    return out + "\"";
+std::string jsonLine(const QJsonObject& object) {
+    return QJsonDocument(object).toJson(QJsonDocument::Compact).toStdString();
 }
 
-std::string jsonArray(const std::vector<std::string>& items) {
-    std::string out = "[";
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        if (i > 0) out += ',';
-        out += jsonString(items[i]);
-    }
-    return out + "]";
+QJsonArray jsonArray(const std::vector<std::string>& items) {
+    QJsonArray out;
+    for (const std::string& item : items)
+        out.append(QString::fromStdString(item));
+    return out;
+}
+
+std::string jsonString(const std::string& text) {
+    // The one string of a one-element array, between its brackets.
+    const std::string array =
+        QJsonDocument(QJsonArray{QString::fromStdString(text)}).toJson(QJsonDocument::Compact).toStdString();
+    return array.substr(1, array.size() - 2);
 }
 
 }  // namespace px

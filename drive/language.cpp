@@ -1,11 +1,15 @@
 #include "language.h"
 
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QString>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
 #include "scenario.h"
+#include "screen.h"
 
 namespace px {
 
@@ -22,16 +26,19 @@ private:
     std::chrono::steady_clock::time_point start_;
 };
 
-std::string msText(double ms) {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%.3f", ms);
-    return buf;
-}
+// A time in milliseconds to the microsecond.
+double msValue(double ms) { return std::round(ms * 1000) / 1000; }
+
+QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 // A coordinate typed in a script, with a "." whatever the regional settings.
 double twipsOf(const std::string& word) { return QString::fromStdString(word).toDouble(); }
 
-const char* jsonBool(bool b) { return b ? "true" : "false"; }
+QJsonObject readingObject(const Reading& r) {
+    QJsonObject o{{"text", text(r.text)}, {"visible", r.visible}};
+    if (r.checked) o.insert("checked", *r.checked);
+    return o;
+}
 
 }  // namespace
 
@@ -61,7 +68,7 @@ std::vector<std::string> splitCommand(const std::string& line) {
 
 std::string Interpreter::error(const std::string& message) {
     ++errors_;
-    return "{\"error\":" + jsonString(message) + "}";
+    return jsonLine({{"error", text(message)}});
 }
 
 std::string Interpreter::execute(const std::string& line) {
@@ -78,8 +85,7 @@ std::string Interpreter::execute(const std::string& line) {
     const Stopwatch watch;
     auto done = [&](bool ok) {
         if (!ok) return error(ui.lastError());
-        return "{\"done\":" + jsonString(cmd) + ",\"target\":" + jsonString(arg(1)) +
-               ",\"ms\":" + msText(watch.ms()) + "}";
+        return jsonLine({{"done", text(cmd)}, {"target", text(arg(1))}, {"ms", msValue(watch.ms())}});
     };
 
     if (cmd == "show" && need(1)) return done(ui.show(arg(1)));
@@ -101,39 +107,58 @@ std::string Interpreter::execute(const std::string& line) {
     if (cmd == "get" && need(1)) {
         const auto r = ui.get(arg(1));
         if (!r) return error(ui.lastError());
-        std::string out = "{\"target\":" + jsonString(arg(1)) + ",\"text\":" + jsonString(r->text) +
-                          ",\"visible\":" + jsonBool(r->visible);
-        if (r->checked) out += std::string(",\"checked\":") + jsonBool(*r->checked);
-        return out + "}";
+        QJsonObject o = readingObject(*r);
+        o.insert("target", text(arg(1)));
+        return jsonLine(o);
     }
-    if (cmd == "screens") return "{\"screens\":" + jsonArray(ui.screens()) + "}";
+    if (cmd == "controls" && need(1)) {
+        const auto all = ui.controls(arg(1));
+        if (!all) return error(ui.lastError());
+        QJsonArray list;
+        for (const ControlReading& c : *all) {
+            QJsonObject o = readingObject(c.reading);
+            o.insert("name", text(c.name));
+            o.insert("kind", text(c.kind));
+            if (c.entries) o.insert("entries", jsonArray(*c.entries));
+            list.append(o);
+        }
+        return jsonLine({{"screen", text(arg(1))}, {"controls", list}});
+    }
+    if (cmd == "screens") return jsonLine({{"screens", jsonArray(ui.screens())}});
+    if (cmd == "catalogue") {
+        QJsonArray rows;
+        for (const screens::Entry& row : screens::catalogue())
+            rows.append(QJsonObject{{"name", row.name},
+                                    {"title", row.title},
+                                    {"subsystem", row.subsystem},
+                                    {"file", row.file},
+                                    {"purpose", row.purpose},
+                                    {"opener", row.openedBy}});
+        return jsonLine({{"catalogue", rows}});
+    }
     if (cmd == "drawing" && need(1)) {
         const auto d = ui.drawing(arg(1), arg(2));
         if (!d) return error(ui.lastError());
-        std::string out = "{\"screen\":" + jsonString(arg(1)) + ",\"points\":{";
-        bool first = true;
-        for (const auto& [c, n] : d->points) {
-            if (!first) out += ',';
-            out += jsonString(c);
-            out += ':';
-            out += std::to_string(n);
-            first = false;
-        }
-        return out + "},\"lines\":" + std::to_string(d->lines) + ",\"circles\":" + std::to_string(d->circles) +
-               ",\"texts\":" + std::to_string(d->texts) + "}";
+        QJsonObject points;
+        for (const auto& [c, n] : d->points)
+            points.insert(text(c), static_cast<qint64>(n));
+        return jsonLine({{"screen", text(arg(1))},
+                         {"points", points},
+                         {"lines", static_cast<qint64>(d->lines)},
+                         {"circles", static_cast<qint64>(d->circles)},
+                         {"texts", static_cast<qint64>(d->texts)}});
     }
-    if (cmd == "faults") return "{\"faults\":" + jsonArray(ui.faults()) + "}";
+    if (cmd == "faults") return jsonLine({{"faults", jsonArray(ui.faults())}});
     if (cmd == "clipboard") {
-        std::string out = "{\"clipboard\":" + jsonString(ui.clipboard());
-        if (const auto image = ui.clipboardImage())
-            out += ",\"image\":[" + std::to_string(image->first) + "," + std::to_string(image->second) + "]";
-        return out + "}";
+        QJsonObject o{{"clipboard", text(ui.clipboard())}};
+        if (const auto image = ui.clipboardImage()) o.insert("image", QJsonArray{image->first, image->second});
+        return jsonLine(o);
     }
     if (cmd == "export" && need(3)) return done(ui.exportTo(arg(1), arg(2), arg(3)));
     if (cmd == "hover" && need(3)) {
         const auto r = ui.hover(arg(1), twipsOf(arg(2)), twipsOf(arg(3)));
         if (!r) return error(ui.lastError());
-        return "{\"screen\":" + jsonString(arg(1)) + ",\"readout\":" + jsonString(*r) + "}";
+        return jsonLine({{"screen", text(arg(1))}, {"readout", text(*r)}});
     }
     return error("unknown command or missing arguments: " + line);
 }

@@ -1,8 +1,9 @@
-// The driver's command language: one command a line, answered with one JSON line.
+// The driver's command language: one command a line, answered with one JSON line (an object whose members come
+// in the order of their names).
 //
 //   show SCREEN | close SCREEN | type TARGET "chars" | key TARGET NAME | paste TARGET "text" | pick TARGET "entry"
-//   click TARGET | wheel TARGET [NOTCHES] | get TARGET | screens | drawing SCREEN [FILE] | shot SCREEN FILE
-//   faults | clipboard
+//   click TARGET | wheel TARGET [NOTCHES] | get TARGET | controls SCREEN | screens | catalogue
+//   drawing SCREEN [FILE] | shot SCREEN FILE | faults | clipboard | export SCREEN FORMAT FILE | hover SCREEN X Y
 //
 // A target is SCREEN or SCREEN.CONTROL; blank lines and lines starting with # are skipped.
 #pragma once

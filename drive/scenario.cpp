@@ -12,6 +12,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QScrollBar>
 #include <QTimer>
 #include <QWheelEvent>
 #include <cctype>
@@ -349,6 +350,48 @@ std::optional<Reading> Scenario::get(const std::string& target) {
 std::string Scenario::text(const std::string& target) {
     auto r = get(target);
     return r ? r->text : std::string("<no such control>");
+}
+
+namespace {
+const char* kindOf(const QWidget* w) {
+    if (qobject_cast<const CheckBox*>(w)) return "check";
+    if (qobject_cast<const GroupFrame*>(w)) return "frame";
+    if (qobject_cast<const ListBox*>(w)) return "list";
+    if (qobject_cast<const ChoiceBox*>(w)) return "choice";
+    if (qobject_cast<const NumericField*>(w)) return "field";
+    if (qobject_cast<const Button*>(w)) return "button";
+    if (qobject_cast<const Picture*>(w)) return "picture";
+    if (qobject_cast<const Shape*>(w)) return "shape";
+    if (qobject_cast<const Label*>(w)) return "label";
+    if (qobject_cast<const QScrollBar*>(w)) return "scroll";
+    return "control";
+}
+}  // namespace
+
+std::optional<std::vector<ControlReading>> Scenario::controls(const std::string& name) {
+    Screen* s = screenOf(name);
+    if (s == nullptr) {
+        fail("screen not open: " + name);
+        return std::nullopt;
+    }
+    std::vector<ControlReading> all;
+    // Depth first in the order each parent holds its children: the order of the layout.
+    for (QWidget* w : s->findChildren<QWidget*>(Qt::FindChildrenRecursively)) {
+        const auto* control = dynamic_cast<const Control*>(w);
+        if (control == nullptr || w->objectName().isEmpty() || s->control(w->objectName()) != w) continue;
+        ControlReading c{w->objectName().toStdString(), kindOf(w), control->reading(), std::nullopt};
+        if (const auto* box = qobject_cast<const QComboBox*>(w)) {
+            c.entries.emplace();
+            for (int i = 0; i < box->count(); ++i)
+                c.entries->push_back(box->itemText(i).toStdString());
+        } else if (const auto* list = qobject_cast<const QListWidget*>(w)) {
+            c.entries.emplace();
+            for (int i = 0; i < list->count(); ++i)
+                c.entries->push_back(list->item(i)->text().toStdString());
+        }
+        all.push_back(std::move(c));
+    }
+    return all;
 }
 
 std::vector<std::string> Scenario::screens() const {

@@ -25,6 +25,15 @@ struct DrawingSummary {
     long lines = 0, circles = 0, texts = 0;
 };
 
+// One control as a user reads it, with its layout name and its kind: label, field, choice, button, picture, list,
+// frame, check, shape or scroll; a choice box's and a list's entries besides.
+struct ControlReading {
+    std::string name;
+    std::string kind;
+    Reading reading;
+    std::optional<std::vector<std::string>> entries;
+};
+
 class Scenario {
 public:
     // Installs a fault recorder in place of the message box for as long as the scenario lives.
@@ -56,6 +65,8 @@ public:
     std::optional<Reading> get(const std::string& target);
     // The text of a control; "<no such control>" for an unknown one, so that a failed lookup never passes a test.
     std::string text(const std::string& target);
+    // Every control of an open screen, in the order the layout placed them (nested ones after their frame).
+    std::optional<std::vector<ControlReading>> controls(const std::string& screen);
     std::vector<std::string> screens() const;
     std::optional<DrawingSummary> drawing(const std::string& screen, const std::string& file = {});
     // The primitives drawn since the last Clear of a screen (empty for an unknown screen).

@@ -31,8 +31,13 @@ namespace {
 constexpr double kRestoredWidth = 4680;
 constexpr double kRestoredHeight = 3192;
 
-std::map<QString, screens::Factory>& factories() {
-    static std::map<QString, screens::Factory> all;
+// The rows in the order they were registered, and each name's row.
+struct Registry {
+    std::vector<screens::Entry> rows;
+    std::map<QString, std::size_t> byName;
+};
+Registry& registry() {
+    static Registry all;
     return all;
 }
 std::vector<Screen*>& openScreens() {
@@ -420,15 +425,44 @@ int fireHeld() {
 
 namespace screens {
 
-void add(const QString& name, Factory factory) { factories()[name] = std::move(factory); }
+void add(Entry entry) {
+    Registry& r = registry();
+    if (auto it = r.byName.find(entry.name); it != r.byName.end()) {
+        r.rows[it->second] = std::move(entry);
+        return;
+    }
+    r.byName.emplace(entry.name, r.rows.size());
+    r.rows.push_back(std::move(entry));
+}
 
-bool known(const QString& name) { return factories().count(name) != 0; }
+void add(const QString& name, Factory factory) {
+    Entry entry;
+    entry.name = name;
+    entry.factory = std::move(factory);
+    add(std::move(entry));
+}
+
+bool known(const QString& name) { return registry().byName.count(name) != 0; }
 
 std::vector<QString> registered() {
     std::vector<QString> names;
-    for (const auto& [name, factory] : factories())
+    for (const auto& [name, row] : registry().byName)
         names.push_back(name);
     return names;
+}
+
+std::vector<Entry> catalogue() {
+    std::vector<Entry> rows;
+    for (const Entry& row : registry().rows)
+        if (!row.subsystem.isEmpty()) rows.push_back(row);
+    return rows;
+}
+
+QString openedBy(const QString& control) {
+    if (control.isEmpty()) return {};
+    for (const Entry& row : registry().rows)
+        if (row.openedBy == control) return row.name;
+    return {};
 }
 
 Screen* find(const QString& name) {
@@ -442,9 +476,10 @@ std::vector<Screen*> open() { return openScreens(); }
 Screen* show(const QString& name) {
     Screen* s = find(name);
     if (s == nullptr) {
-        auto it = factories().find(name);
-        if (it == factories().end()) return nullptr;
-        s = it->second();
+        const Registry& r = registry();
+        auto it = r.byName.find(name);
+        if (it == r.byName.end() || !r.rows[it->second].factory) return nullptr;
+        s = r.rows[it->second].factory();
         exporting::attach(*s);
         s->showMaximized();
         // Without a window manager (a bare X server) nobody maximizes the window: fill the screen by hand.

@@ -144,13 +144,31 @@ Pace pace();
 int fireHeld();
 }  // namespace runs
 
-// The registry of screens, and the show operation.
+// The registry of screens, and the show operation.  The application fills it from its catalogue, one row a
+// screen; the widget layer itself names no screen.
 namespace screens {
 using Factory = std::function<Screen*()>;
+// One row of the catalogue.
+struct Entry {
+    QString name;       // the screen's name, "Form2"
+    QString title;      // its window title as the Italian layout gives it
+    QString subsystem;  // the library that holds it: "home", "noise", "propagation", "transducers", "correlation"
+    QString file;       // the source file of its screen class, from the source tree's root
+    QString purpose;    // what it is for, in a line
+    QString openedBy;   // the control whose click opens it, "Form13.Command1" (empty for the first screen)
+    Factory factory;
+};
+// Registers a screen; a row of the same name takes the place of the earlier one.
+void add(Entry entry);
+// A screen with only a name and a factory, shown by name but no row of the catalogue (a screen of the tests' own).
 void add(const QString& name, Factory factory);
 bool known(const QString& name);
 // The names of every registered screen, in name order.
 std::vector<QString> registered();
+// Every row of the catalogue (every screen registered with its subsystem) in the order it was registered.
+std::vector<Entry> catalogue();
+// The screen that a click on `control` ("Form13.Command1") opens, from the rows' openedBy; empty when none.
+QString openedBy(const QString& control);
 // Show a screen: if it does not exist, create it with its initial layout values; then make it visible, bring it
 // to the front and activate it.  Modeless: returns at once.  An unknown name does nothing and returns nullptr.
 Screen* show(const QString& name);

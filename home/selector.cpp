@@ -94,22 +94,29 @@ void Form13::Combo1_Click() {
     reading::choose(picked);
 }
 
-// A button whose screen is not part of this build does nothing: the show operation ignores unknown names.
-void Form13::Command1_Click() { screens::show(QStringLiteral("Form2")); }
-void Form13::Command2_Click() { screens::show(QStringLiteral("Form3")); }
-void Form13::Command3_Click() { screens::show(QStringLiteral("Form4")); }
-void Form13::Command4_Click() { screens::show(QStringLiteral("Form5")); }
-void Form13::Command5_Click() { screens::show(QStringLiteral("Form6")); }
-void Form13::Command6_Click() { screens::show(QStringLiteral("Form7")); }
-void Form13::Command7_Click() { screens::show(QStringLiteral("Form8")); }
-void Form13::Command8_Click() { screens::show(QStringLiteral("Form9")); }
-void Form13::Command10_Click() { screens::show(QStringLiteral("Form15")); }
-void Form13::Command11_Click() { screens::show(QStringLiteral("Form16")); }
+// Each button opens the screen whose catalogue row names it as its opener; a button whose screen is not part of
+// this build does nothing (the show operation ignores an empty name).
+namespace {
+void openFrom(const char* button) {
+    screens::show(screens::openedBy(QStringLiteral("Form13.") + QLatin1String(button)));
+}
+}  // namespace
+
+void Form13::Command1_Click() { openFrom("Command1"); }
+void Form13::Command2_Click() { openFrom("Command2"); }
+void Form13::Command3_Click() { openFrom("Command3"); }
+void Form13::Command4_Click() { openFrom("Command4"); }
+void Form13::Command5_Click() { openFrom("Command5"); }
+void Form13::Command6_Click() { openFrom("Command6"); }
+void Form13::Command7_Click() { openFrom("Command7"); }
+void Form13::Command8_Click() { openFrom("Command8"); }
+void Form13::Command10_Click() { openFrom("Command10"); }
+void Form13::Command11_Click() { openFrom("Command11"); }
 void Form13::Command12_Click() { mostracorrelazione(); }
 void Form13::Command13_Click() { mostraglossario(); }
 void Form13::Command14_Click() { mostraalgoritmi(); }
-void Form13::mostraglossario() { screens::show(QStringLiteral("Form17")); }
-void Form13::mostraalgoritmi() { screens::show(QStringLiteral("Form18")); }
-void Form13::mostracorrelazione() { screens::show(QStringLiteral("Form12")); }
+void Form13::mostraglossario() { openFrom("Command13"); }
+void Form13::mostraalgoritmi() { openFrom("Command14"); }
+void Form13::mostracorrelazione() { openFrom("Command12"); }
 
 }  // namespace px

@@ -1,6 +1,9 @@
 // The scenario engine and the driver's command language as a script meets them: every kind of control answers
 // clicks through the guarded handlers and tells what it shows; keys with Control reach the clipboard; commands
 // wait for work that runs from the event loop; wrong targets reach nothing.
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTimer>
 
 #include "gui_support.h"
@@ -76,6 +79,16 @@ const bool kRegistered = [] {
     px::screens::add("FormD", [] { return new FormD; });
     return true;
 }();
+
+// An answer of the driver: one JSON object on one line.
+QJsonObject parsed(const std::string& answer) {
+    EXPECT_EQ(answer.find('\n'), std::string::npos) << answer;
+    QJsonParseError error{};
+    const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(answer), &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << answer;
+    EXPECT_TRUE(doc.isObject()) << answer;
+    return doc.object();
+}
 
 // ---- Handlers under the guard ---------------------------------------------------------------------------------
 
@@ -158,6 +171,76 @@ TEST_F(ScreenTest, OnlyTheControlsOfTheLayoutAreReached) {
     EXPECT_EQ(ui.text("FormD.Label9"), "");
 }
 
+TEST_F(ScreenTest, ControlsAnswersEveryControlInLayoutOrderAsGetReadsIt) {
+    ASSERT_TRUE(ui.show("FormD"));
+    ASSERT_TRUE(ui.click("FormD.Check1"));
+    px::Interpreter commands(ui);
+    const QJsonObject answer = parsed(commands.execute("controls FormD"));
+    EXPECT_EQ(answer.value("screen"), "FormD");
+    struct Expected {
+        const char* name;
+        const char* kind;
+        const char* text;
+        bool visible;
+    };
+    const Expected table[] = {
+        {"Label1", "label", "Conta", true},    {"Label9", "label", "Check1", true},
+        {"Picture1", "picture", "", true},     {"Frame1", "frame", "Gruppo", true},
+        {"Check1", "check", "Spunta", true},   {"List1", "list", "", true},
+        {"Combo1", "choice", "a", true},       {"Combo2", "choice", "Rumore 3", true},
+        {"Shape1", "shape", "", false},        {"Command1", "button", "Calcolo", true},
+        {"Command2", "button", "Passi", true},
+    };
+    const QJsonArray controls = answer.value("controls").toArray();
+    ASSERT_EQ(controls.size(), std::size(table));
+    for (std::size_t i = 0; i < std::size(table); ++i) {
+        const Expected& e = table[i];
+        SCOPED_TRACE(e.name);
+        const QJsonObject c = controls[static_cast<int>(i)].toObject();
+        EXPECT_EQ(c.value("name"), e.name);
+        EXPECT_EQ(c.value("kind"), e.kind);
+        EXPECT_EQ(c.value("text").toString().toStdString(), e.text);
+        EXPECT_EQ(c.value("visible").toBool(), e.visible);
+        // The same as get answers for the control.
+        const QJsonObject got = parsed(commands.execute(std::string("get FormD.") + e.name));
+        EXPECT_EQ(got.value("text"), c.value("text"));
+        EXPECT_EQ(got.value("checked"), c.value("checked"));
+    }
+    EXPECT_EQ(controls[4].toObject().value("checked"), true);
+    EXPECT_EQ(controls[5].toObject().value("entries"), (QJsonArray{"uno", "due"}));
+    EXPECT_EQ(controls[6].toObject().value("entries"), (QJsonArray{"a", "b"}));
+    EXPECT_FALSE(controls[0].toObject().contains("entries"));
+    EXPECT_FALSE(commands.hadError());
+    EXPECT_EQ(parsed(commands.execute("controls FormX")).value("error"), "screen not open: FormX");
+}
+
+TEST_F(ScreenTest, AnswersCarryAnyTextAsJson) {
+    ASSERT_TRUE(ui.show("FormD"));
+    auto* form = static_cast<FormD*>(px::screens::find("FormD"));
+    const QString awkward = QString::fromUtf8("a \"b\" \\c\nd\te\x01 \xc3\xa8 ; [x] {y}");
+    form->Label9->setCaption(awkward);
+    px::Interpreter commands(ui);
+    EXPECT_EQ(parsed(commands.execute("get FormD.Label9")).value("text").toString(), awkward);
+    EXPECT_EQ(parsed(commands.execute("get \"Form\\\"D\"")).value("error"), "screen not open: Form\"D");
+}
+
+TEST_F(ScreenTest, TheCatalogueAnswersItsRowsInOrder) {
+    px::Interpreter commands(ui);
+    const QJsonArray rows = parsed(commands.execute("catalogue")).value("catalogue").toArray();
+    const auto catalogue = px::screens::catalogue();
+    ASSERT_EQ(rows.size(), static_cast<qsizetype>(catalogue.size()));
+    for (std::size_t i = 0; i < catalogue.size(); ++i) {
+        const QJsonObject row = rows[static_cast<int>(i)].toObject();
+        EXPECT_EQ(row.value("name").toString(), catalogue[i].name);
+        EXPECT_EQ(row.value("title").toString(), catalogue[i].title);
+        EXPECT_EQ(row.value("subsystem").toString(), catalogue[i].subsystem);
+        EXPECT_EQ(row.value("file").toString(), catalogue[i].file);
+        EXPECT_EQ(row.value("purpose").toString(), catalogue[i].purpose);
+        EXPECT_EQ(row.value("opener").toString(), catalogue[i].openedBy);
+    }
+    EXPECT_EQ(rows.first().toObject().value("name"), "Form1");
+}
+
 // ---- Keys with Control, and the clipboard ---------------------------------------------------------------------
 
 TEST_F(ScreenTest, ControlKeysSelectCopyCutAndPasteThroughTheClipboard) {
@@ -195,8 +278,10 @@ TEST_F(ScreenTest, ControlKeysSelectCopyCutAndPasteThroughTheClipboard) {
 TEST_F(ScreenTest, ACommandAnswersOnceTheRunItStartedHasEnded) {
     ASSERT_TRUE(ui.show("FormD"));
     px::Interpreter commands(ui);
-    const std::string answer = commands.execute("click FormD.Command2");
-    EXPECT_EQ(answer.rfind(R"({"done":"click","target":"FormD.Command2","ms":)", 0), 0u) << answer;
+    const QJsonObject answer = parsed(commands.execute("click FormD.Command2"));
+    EXPECT_EQ(answer.value("done"), "click");
+    EXPECT_EQ(answer.value("target"), "FormD.Command2");
+    EXPECT_TRUE(answer.value("ms").isDouble());
     EXPECT_EQ(px::runs::active(), 0);
     EXPECT_EQ(ui.text("FormD.Label9"), "passo 5");
     // Twice in a row: the second run starts afresh and is waited for as well.

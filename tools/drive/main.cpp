@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <cmath>
 #include <cstdio>
 #include <ctime>
 #include <fstream>
@@ -13,6 +14,7 @@
 #include <string>
 
 #include "catalogue.h"
+#include "json.h"
 #include "language.h"
 #include "scenario.h"
 #include "screen.h"
@@ -55,7 +57,10 @@ int main(int argc, char** argv) {
     if (argc > 1) {
         file.open(argv[1]);
         if (!file) {
-            std::printf("{\"error\":\"cannot read %s\"}\n", argv[1]);
+            std::printf(
+                "%s\n",
+                px::jsonLine({{"error", QStringLiteral("cannot read %1").arg(QString::fromLocal8Bit(argv[1]))}})
+                    .c_str());
             return 1;
         }
         in = &file;
@@ -70,7 +75,8 @@ int main(int argc, char** argv) {
     do {
         px::Scenario::settle();
     } while (cover != nullptr && !cover->painted() && waited.elapsed() < 5000);
-    std::printf("{\"started\":\"Form1\",\"ms\":%.1f}\n", msSinceProcessStart());
+    const double ms = std::round(msSinceProcessStart() * 10) / 10;
+    std::printf("%s\n", px::jsonLine({{"started", QStringLiteral("Form1")}, {"ms", ms}}).c_str());
     std::fflush(stdout);
 
     std::string line;
@@ -81,7 +87,7 @@ int main(int argc, char** argv) {
             std::fflush(stdout);
         }
         if (scenario.ended()) {
-            std::printf("{\"ended\":true}\n");
+            std::printf("%s\n", px::jsonLine({{"ended", true}}).c_str());
             std::fflush(stdout);
             return commands.hadError() ? 1 : 0;
         }

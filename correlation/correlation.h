@@ -1,6 +1,0 @@
-#pragma once
-
-namespace px {
-// Registers the correlation workbench.
-void registerCorrelationScreens();
-}  // namespace px
