@@ -464,7 +464,13 @@ bool Scenario::shot(const std::string& name, const std::string& file) {
     return true;
 }
 
-std::vector<std::string> Scenario::faults() { return recorder_.take(); }
+std::vector<std::string> Scenario::faults() {
+    // As the message box would name them, in the reading in force.
+    std::vector<std::string> read;
+    for (const std::string& message : recorder_.take())
+        read.push_back(QCoreApplication::translate("Fault", message.c_str()).toStdString());
+    return read;
+}
 
 bool Scenario::exportTo(const std::string& name, const std::string& format, const std::string& file) {
     Screen* s = screenOf(name);

@@ -72,6 +72,7 @@ public:
     // The primitives drawn since the last Clear of a screen (empty for an unknown screen).
     std::vector<Primitive> primitives(const std::string& screen);
     bool shot(const std::string& screen, const std::string& file);
+    // The fault messages reported since the last call, as the user reads them.
     std::vector<std::string> faults();
     // Exports a screen as png, svg, csv or pdf into a file, as its context menu does without the dialog; a
     // failed write fails with the message the user would read.

@@ -108,11 +108,11 @@ z = (2πD/λ)·Sen(α/2)·3.14/180
 α = angolo rispetto all&apos;asse della base
 Valida solo se n &gt; (2πD/λ) + 2</source>
         <translation>Directivity function of a circular array of n sensors at frequency f
-C(α) = Jo[(2πD/λ)·Sen(α/2)]
+C(α) = Jo[(2πD/λ)·Sin(α/2)]
 Where:
 D = diameter of the array
 Jo = Bessel function of order zero: Jo = (1/π)·∫ from 0 to π of Cos(z·Cos q) dq
-z = (2πD/λ)·Sen(α/2)·3.14/180
+z = (2πD/λ)·Sin(α/2)·3.14/180
 λ = c/f
 α = angle from the axis of the array
 Valid only if n &gt; (2πD/λ) + 2</translation>
@@ -175,10 +175,10 @@ C(r) = [Sen(2π·df·r)/(2π·df·r)]·Cos(2π·fo·r)
 Dove: df = (f2 − f1)/2; fo = (f2 + f1)/2</source>
         <translation>ANALOGUE CORRELATION FUNCTIONS
 Signal in the band 0 − f:
-C(r) = Sen(2πfr)/(2πfr)
+C(r) = Sin(2πfr)/(2πfr)
 Where: f = upper frequency of the band; r = delay in seconds.
 Signal in the band f1 − f2:
-C(r) = [Sen(2π·df·r)/(2π·df·r)]·Cos(2π·fo·r)
+C(r) = [Sin(2π·df·r)/(2π·df·r)]·Cos(2π·fo·r)
 Where: df = (f2 − f1)/2; fo = (f2 + f1)/2</translation>
     </message>
     <message>
@@ -195,10 +195,10 @@ C(r) = (2/π)·Arcsen{[Sen(2π·df·r)/(2π·df·r)]·Cos(2π·fo·r)}
 Dove: df = (f2 − f1)/2; fo = (f2 + f1)/2</source>
         <translation>DIGITAL CORRELATION FUNCTIONS
 Signal in the band 0 − f:
-C(r) = (2/π)·Arcsen[Sen(2πfr)/(2πfr)]
+C(r) = (2/π)·Arcsin[Sin(2πfr)/(2πfr)]
 Where: f = upper frequency of the band; r = delay in seconds.
 Signal in the band f1 − f2:
-C(r) = (2/π)·Arcsen{[Sen(2π·df·r)/(2π·df·r)]·Cos(2π·fo·r)}
+C(r) = (2/π)·Arcsin{[Sin(2π·df·r)/(2π·df·r)]·Cos(2π·fo·r)}
 Where: df = (f2 − f1)/2; fo = (f2 + f1)/2</translation>
     </message>
     <message>
@@ -218,7 +218,7 @@ Two-state signal:
 C(r) = exp(−2k·|r|)
 Where: k = characteristic coefficient of the signal.
 Signal band-limited by a resonant circuit:
-C(r) = [Cos(ωo·r) − (1/2Q)·Sen(ωo·|r|)]·exp(−ωo·|r|/2Q)
+C(r) = [Cos(ωo·r) − (1/2Q)·Sin(ωo·|r|)]·exp(−ωo·|r|/2Q)
 Where: Q = quality factor of the circuit; ωo = resonant angular frequency of the circuit.</translation>
     </message>
     <message>
@@ -422,7 +422,7 @@ Dß = [(B1 − Bm)² + … + (Bn − Bm)²]^½</translation>
     </message>
     <message>
         <source> ANAL.C=f(F,tc)= indice di selezione per funzione di correlazione analogica distinta da:</source>
-        <translation> ANAL.C=f(F,tc)= selection index for an analogue correlation function given by:</translation>
+        <translation> ANALOG C=f(F,tc)= selection index for an analogue correlation function given by:</translation>
     </message>
     <message>
         <source> [F = estremo superiore della banda 0-f in Hz;  tc = ritardo del suono in acqua in microSec.]</source>
@@ -430,7 +430,7 @@ Dß = [(B1 − Bm)² + … + (Bn − Bm)²]^½</translation>
     </message>
     <message>
         <source> ANAL.C=f(F1,F2,tc)= indice di selezione per funzione di correlazione analogica distinta da:</source>
-        <translation> ANAL.C=f(F1,F2,tc)= selection index for an analogue correlation function given by:</translation>
+        <translation> ANALOG C=f(F1,F2,tc)= selection index for an analogue correlation function given by:</translation>
     </message>
     <message>
         <source> [F1;F2 = estremi della banda F1-F2 in Hz;  tc = ritardo del suono in acqua microSec.]</source>
@@ -438,7 +438,7 @@ Dß = [(B1 − Bm)² + … + (Bn − Bm)²]^½</translation>
     </message>
     <message>
         <source> ANAL.C=f(F,a°,d)= indice di selezione per funzione di correlazione analogica distinta da:</source>
-        <translation> ANAL.C=f(F,a°,d)= selection index for an analogue correlation function given by:</translation>
+        <translation> ANALOG C=f(F,a°,d)= selection index for an analogue correlation function given by:</translation>
     </message>
     <message>
         <source> [F = estremo superiore della banda 0-f in Hz;  a° = angolo di provenienza suono rispetto asse base</source>
@@ -450,7 +450,7 @@ Dß = [(B1 − Bm)² + … + (Bn − Bm)²]^½</translation>
     </message>
     <message>
         <source> DIG.C=f(F,tc)= indice di selezione per funzione di correlazione digitale distinta da:</source>
-        <translation> DIG.C=f(F,tc)= selection index for a digital correlation function given by:</translation>
+        <translation> DIGITAL C=f(F,tc)= selection index for a digital correlation function given by:</translation>
     </message>
     <message>
         <source> [F = estremo superiore della banda 0-f in Hz;  tc = ritardo percorso suono in acqua in microSec.]</source>
@@ -458,7 +458,7 @@ Dß = [(B1 − Bm)² + … + (Bn − Bm)²]^½</translation>
     </message>
     <message>
         <source> DIG.C=f(F1,F2,tc)= indice di selezione per funzione di correlazione digitale distinta da:</source>
-        <translation> DIG.C=f(F1,F2,tc)= selection index for a digital correlation function given by:</translation>
+        <translation> DIGITAL C=f(F1,F2,tc)= selection index for a digital correlation function given by:</translation>
     </message>
     <message>
         <source> [F1;F2 = estremi della banda F1-F2 in Hz;  tc = ritardo percorso suono in acqua in microSec.]</source>

@@ -204,8 +204,8 @@ TEST_F(WorkbenchEnglishTest, TheWorkbenchsFaultsReadInEnglish) {
     retype(field(1), "1000");
     ASSERT_TRUE(ui.paste(field(2), "-1e-20"));
     validateAndCompute();
-    // The driver records a fault by its source text; the message box shows faultText() of it.
-    EXPECT_EQ(ui.faults(), std::vector<std::string>{px::curves::kFullScaleTooSmall});
+    // The driver names the fault as the message box does, in English.
+    EXPECT_EQ(ui.faults(), std::vector<std::string>{"Full scale too small"});
     EXPECT_TRUE(points("Form12", qRgb(0, 0, 255)).empty());
 }
 
