@@ -22,7 +22,7 @@ namespace px {
 class Screen : public QWidget, public Control {
     Q_OBJECT
 public:
-    // `name` is the screen's name ("Form2"), `caption` its window title, `font` the font of controls without one.
+    // `name` is the screen's name ("FormN"), `caption` its window title, `font` the font of controls without one.
     Screen(const QString& name, const QString& caption, FontSpec font = kDialogFont);
     ~Screen() override;
 
@@ -150,12 +150,12 @@ namespace screens {
 using Factory = std::function<Screen*()>;
 // One row of the catalogue.
 struct Entry {
-    QString name;       // the screen's name, "Form2"
+    QString name;       // the screen's name, "FormN"
     QString title;      // its window title as the Italian layout gives it
     QString subsystem;  // the library that holds it: "home", "noise", "propagation", "transducers", "correlation"
     QString file;       // the source file of its screen class, from the source tree's root
     QString purpose;    // what it is for, in a line
-    QString openedBy;   // the control whose click opens it, "Form13.Command1" (empty for the first screen)
+    QString openedBy;   // the control whose click opens it, "FormN.CommandM" (empty for the first screen)
     Factory factory;
 };
 // Registers a screen; a row of the same name takes the place of the earlier one.
@@ -167,7 +167,7 @@ bool known(const QString& name);
 std::vector<QString> registered();
 // Every row of the catalogue (every screen registered with its subsystem) in the order it was registered.
 std::vector<Entry> catalogue();
-// The screen that a click on `control` ("Form13.Command1") opens, from the rows' openedBy; empty when none.
+// The screen that a click on `control` ("FormN.CommandM") opens, from the rows' openedBy; empty when none.
 QString openedBy(const QString& control);
 // Show a screen: if it does not exist, create it with its initial layout values; then make it visible, bring it
 // to the front and activate it.  Modeless: returns at once.  An unknown name does nothing and returns nullptr.

@@ -256,7 +256,7 @@ Dß = [(B1 − Bm)² + … + (Bn − Bm)²]^½</translation>
     </message>
     <message>
         <source>*Livello spettrale del rumore emesso da un C.T. in funzione della frequenza e della velocità del mezzo</source>
-        <translation>*Spectrum level of a vessel&apos;s radiated noise versus frequency and speed</translation>
+        <translation>*Spectrum level of a destroyer&apos;s radiated noise versus frequency and speed</translation>
     </message>
     <message>
         <source>*Livello dell&apos;attenuazione per propagazione in funzione della frequenza e della distanza</source>
@@ -311,7 +311,7 @@ Dß = [(B1 − Bm)² + … + (Bn − Bm)²]^½</translation>
     </message>
     <message>
         <source>Calcolo del livello spettrale di rumore emesso da un C.T.</source>
-        <translation>Spectrum level of a vessel&apos;s radiated noise</translation>
+        <translation>Spectrum level of a destroyer&apos;s radiated noise</translation>
     </message>
     <message>
         <source>Calcolo attenuazione per propagazione</source>
