@@ -72,8 +72,8 @@ propagation::Solution Form16::compute(results::Table& table) {
 
     const ActiveRange model(in);
     // The curve is not clamped: a loss above 400 dB falls above the window.
-    model.curve(drawing(table.series(
-        QStringLiteral("curva"), {QStringLiteral("R_km"), QStringLiteral("TL2_dB"), QStringLiteral("T2max_dB")})));
+    model.curve(drawing(
+        table.series(tr("curva"), {QStringLiteral("R_km"), QStringLiteral("TL2_dB"), QStringLiteral("T2max_dB")})));
     const Solution found = model.solve();
     Label12->setCaption(QString::fromStdString(Format(found.range, "###.0")));
     return found;

@@ -59,8 +59,7 @@ void DetectionRangeScreen::calcoloportata() {
     const Num x = Num(found.range.value_or(0)) * Num(scales_.perKm) + Num(500);
     const Num y = Num(scales_.top + 4480) - Num(found.loss.value_or(0)) * Num(22.4);
     surface().Circle(x.value(), y.value(), 100, colour::red);
-    results::Series& solution =
-        table.series(QStringLiteral("soluzione"), {QStringLiteral("R_km"), QStringLiteral("TL_dB")});
+    results::Series& solution = table.series(tr("soluzione"), {QStringLiteral("R_km"), QStringLiteral("TL_dB")});
     if (solutionAxis) solution.y = *solutionAxis;
     solution.add({found.range.value_or(0), found.loss.value_or(0)});
 }

@@ -43,18 +43,18 @@ void Form14::Form_Paint() {
     surface().Line(500, 6000, 500, 8240);
     surface().Line(500, 8240, 3880, 8240);
 
-    // Spreading losses above 60 dB, both laws, 1 to 100 km.
+    // Spreading losses above 60 dB, both laws, 1 to 100 km; the series and columns are named in the reading's
+    // words.
     results::Table& table = results::of(*this);
-    results::Series* spreading = &table.series(
-        QStringLiteral("divergenza"),
-        {QStringLiteral("distanza_km"), QStringLiteral("sferica_dB"), QStringLiteral("sferico_cilindrica_dB")}, 0);
+    results::Series* spreading =
+        &table.series(tr("divergenza"), {tr("distanza_km"), tr("sferica_dB"), tr("sferico_cilindrica_dB")}, 0);
     propagation::spreadingCurves([&](double R, double S20, double S10) {
         surface().Point(R * 64.4 + 500, 4980 - S20 * 112, colour::red);
         surface().Point(R * 64.4 + 500, 4980 - S10 * 112, colour::blue);
         spreading->add({R, S20, S10});
     });
-    results::Series* absorption = &table.series(
-        QStringLiteral("assorbimento"), {QStringLiteral("frequenza_kHz"), QStringLiteral("assorbimento_dB_km")}, 1);
+    results::Series* absorption =
+        &table.series(tr("assorbimento"), {tr("frequenza_kHz"), tr("assorbimento_dB_km")}, 1);
 
     // Thorp's absorption coefficient, with its constant term, 0 to 100 kHz.
     propagation::absorptionCurve([&](double f, double alpha) {

@@ -65,8 +65,8 @@ propagation::Solution Form15::compute(results::Table& table) {
 
     const PassiveRange model(in);
     // The curve is clamped at the top of the plot; the limit line is drawn where it falls.
-    model.curve(drawing(table.series(
-        QStringLiteral("curva"), {QStringLiteral("R_km"), QStringLiteral("TL_dB"), QStringLiteral("TLmax_dB")})));
+    model.curve(drawing(
+        table.series(tr("curva"), {QStringLiteral("R_km"), QStringLiteral("TL_dB"), QStringLiteral("TLmax_dB")})));
     // The true loss, out to 500 km, against the limit in whole decibels.
     const Solution found = model.solve();
     Label12->setCaption(QString::fromStdString(Str(Int(found.range.value_or(0)))));

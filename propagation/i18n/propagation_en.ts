@@ -31,6 +31,10 @@
         <source>Indice d di scoperta e falso allarme (curve ROC), numero puro</source>
         <translation>Detection index d for the detection and false-alarm probabilities (ROC curves), dimensionless</translation>
     </message>
+    <message>
+        <source>soluzione</source>
+        <translation>solution</translation>
+    </message>
 </context>
 <context>
     <name>px::Form14</name>
@@ -73,6 +77,30 @@
     <message>
         <source>assorbimento</source>
         <translation>absorption</translation>
+    </message>
+    <message>
+        <source>divergenza</source>
+        <translation>spreading</translation>
+    </message>
+    <message>
+        <source>distanza_km</source>
+        <translation>range_km</translation>
+    </message>
+    <message>
+        <source>sferica_dB</source>
+        <translation>spherical_dB</translation>
+    </message>
+    <message>
+        <source>sferico_cilindrica_dB</source>
+        <translation>spherical_cylindrical_dB</translation>
+    </message>
+    <message>
+        <source>frequenza_kHz</source>
+        <translation>frequency_kHz</translation>
+    </message>
+    <message>
+        <source>assorbimento_dB_km</source>
+        <translation>absorption_dB_km</translation>
     </message>
 </context>
 <context>
@@ -128,6 +156,10 @@
     <message>
         <source>Soluzione numerico iterativa  R (Km) =</source>
         <translation>Iterative numerical solution  R (km) =</translation>
+    </message>
+    <message>
+        <source>curva</source>
+        <translation>curve</translation>
     </message>
 </context>
 <context>
@@ -187,6 +219,10 @@
     <message>
         <source>Soluzione numerico iterativa  R (Km) =</source>
         <translation>Iterative numerical solution  R (km) =</translation>
+    </message>
+    <message>
+        <source>curva</source>
+        <translation>curve</translation>
     </message>
 </context>
 <context>

@@ -396,6 +396,31 @@ TEST_F(ExportTest, MenuReadoutAndFailureReadEnglishInTheEnglishReading) {
               QStringLiteral("Cannot write the file \"/x/y.csv\": No space left on device"));
 }
 
+// The loss chart's data name their series and columns in the reading's words; the numbers are the same.
+TEST_F(ExportTest, TheLossChartsDataReadEnglishWithTheSameNumbers) {
+    ASSERT_TRUE(ui.show("Form14"));
+    const Csv italian = exportCsv("Form14");
+    ui.close("Form14");
+    px::reading::apply(px::reading::Reading::English);
+    struct Italian {
+        ~Italian() { px::reading::apply(px::reading::Reading::Italian); }
+    } restore;
+    ASSERT_TRUE(ui.show("Form14"));
+    const Csv english = exportCsv("Form14");
+    ASSERT_EQ(english.blocks.size(), 2u);
+    ASSERT_EQ(italian.blocks.size(), 2u);
+    EXPECT_EQ(italian.blocks[0].name, "divergenza");
+    EXPECT_EQ(english.blocks[0].name, "spreading");
+    EXPECT_EQ(english.blocks[0].header,
+              (std::vector<std::string>{"range_km", "spherical_dB", "spherical_cylindrical_dB"}));
+    EXPECT_EQ(english.blocks[1].name, "absorption");
+    EXPECT_EQ(english.blocks[1].header, (std::vector<std::string>{"frequency_kHz", "absorption_dB_km"}));
+    for (std::size_t b = 0; b < 2; ++b) {
+        EXPECT_FALSE(english.blocks[b].rows.empty());
+        EXPECT_EQ(english.blocks[b].rows, italian.blocks[b].rows);
+    }
+}
+
 // ---- Copying a calculator's inputs and results ------------------------------------------------------------------
 
 TEST_F(ExportTest, CtrlCWithoutASelectionCopiesTheInputsAndResultsInTheScreensOrder) {
