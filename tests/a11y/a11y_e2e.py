@@ -469,7 +469,7 @@ class Keyboard:
         lost, as a user would find and press again."""
         for _ in range(tries):
             self.key(name)
-            end = time.monotonic() + 2.0
+            end = time.monotonic() + 3.0
             while time.monotonic() < end:
                 try:
                     if probe():
