@@ -1,7 +1,7 @@
 // Form2: the sea ambient noise calculator, the spectral level NL from the frequency and the sea state.
 #pragma once
 
-#include "spectrum_calculator.h"
+#include "level_calculator.h"
 
 namespace px {
 

@@ -2,7 +2,7 @@
 // speed.
 #pragma once
 
-#include "spectrum_calculator.h"
+#include "level_calculator.h"
 
 namespace px {
 

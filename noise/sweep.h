@@ -1,5 +1,5 @@
 // The spectrum graphs' curves over the frequency sweep, 0.1 to 100 kHz: drawn straight into the surface, and
-// published for export and the readout.  The numbers come from the models (noise_models.h, spectrum_sweep.h); here
+// published for export and the readout.  The numbers come from the models (noise_models.h, level_sweep.h); here
 // they are placed on the graph's axes.
 #pragma once
 
@@ -14,7 +14,7 @@
 
 #include "graph_frame.h"
 #include "noise_models.h"
-#include "spectrum_sweep.h"
+#include "level_sweep.h"
 #include "surface.h"
 
 namespace px {

@@ -8,7 +8,7 @@
 
 #include "noise_models.h"
 #include "numbers.h"
-#include "spectrum_sweep.h"
+#include "level_sweep.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "spectrum_calculator.h"
+#include "level_calculator.h"
 
 namespace px::noise {
 

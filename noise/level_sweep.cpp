@@ -1,4 +1,4 @@
-#include "spectrum_sweep.h"
+#include "level_sweep.h"
 
 namespace px::noise {
 
