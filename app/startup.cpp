@@ -17,6 +17,9 @@
 namespace px {
 
 void startUp() {
+    // The name the remembered choices are kept under.
+    QApplication::setApplicationName(QStringLiteral("PELAGONIX"));
+    QApplication::setOrganizationName(QStringLiteral("PELAGONIX"));
     // While the cover is built and read, the room of the largest first screen is touched ahead: a graph's list
     // (about 5 MB), and the window's and the surface's images of a maximized screen.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {

@@ -13,6 +13,8 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QScrollBar>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QWheelEvent>
 #include <cctype>
@@ -464,11 +466,16 @@ bool Scenario::shot(const std::string& name, const std::string& file) {
     return true;
 }
 
+void Scenario::keepSettingsApart() {
+    static const QTemporaryDir folder;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
+}
+
 std::vector<std::string> Scenario::faults() {
     // As the message box would name them, in the reading in force.
     std::vector<std::string> read;
     for (const std::string& message : recorder_.take())
-        read.push_back(QCoreApplication::translate("Fault", message.c_str()).toStdString());
+        read.push_back(faultText(message.c_str()).toStdString());
     return read;
 }
 

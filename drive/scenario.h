@@ -42,6 +42,11 @@ public:
     Scenario(const Scenario&) = delete;
     Scenario& operator=(const Scenario&) = delete;
 
+    // A run driven by a scenario (the driver, the tests, the fuzzer) neither reads nor leaves the user's remembered
+    // choices, the reading among them: its settings live in a folder of its own until the process ends.  Called
+    // once the application object exists and before the start-up.
+    static void keepSettingsApart();
+
     // Takes note of the screens open now (the start-up opens the cover without the scenario).
     void observe();
     // Whether the application has ended: every screen that was open has been closed.

@@ -24,7 +24,9 @@ MessageBoxReporter gMessageBox;
 FaultReporter* gReporter = &gMessageBox;
 }  // namespace
 
-QString faultText(const Fault& fault) { return QCoreApplication::translate("Fault", fault.what()); }
+QString faultText(const char* message) { return QCoreApplication::translate("Fault", message); }
+
+QString faultText(const Fault& fault) { return faultText(fault.what()); }
 
 FaultReporter& faultReporter() { return *gReporter; }
 

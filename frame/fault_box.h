@@ -9,6 +9,8 @@ namespace px {
 
 // The fault's message as the user reads it, in the reading in force.
 QString faultText(const Fault& fault);
+// A fault message (an Italian source text, as Fault::what() and the recorder give it) in the reading in force.
+QString faultText(const char* message);
 
 // The reporter in force; the message box one unless another was installed.
 FaultReporter& faultReporter();

@@ -18,8 +18,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
@@ -37,6 +35,7 @@
 
 #include "catalogue.h"
 #include "controls.h"
+#include "fault_box.h"
 #include "numbers.h"
 #include "reading.h"
 #include "scenario.h"
@@ -323,14 +322,11 @@ const char* const kNumbers[] = {
 // What a user may type: mostly what the fields take, with a few keys they refuse.
 constexpr char kTyped[] = "0123456789.-+\b0123456789.-E, a\r\t";
 const char* const kKeys[] = {"Backspace", "Delete", "Home", "End", "Left", "Right", "Enter", "Space", "Tab"};
-const std::set<std::string> kMessages = {"Argomento non valido", "Divisione per zero", "Overflow",
-                                         "Indice fuori dai limiti della tabella"};
-
 // A message of the run-time error convention, in the reading in force: an input may pick English on the selector.
 bool knownMessage(const std::string& message) {
-    for (const std::string& italian : kMessages)
-        if (message == italian || message == QCoreApplication::translate("Fault", italian.c_str()).toStdString())
-            return true;
+    for (const px::FaultKind kind : {px::FaultKind::InvalidArgument, px::FaultKind::DivisionByZero,
+                                     px::FaultKind::Overflow, px::FaultKind::IndexOutOfRange})
+        if (message == px::faultText(px::faultMessage(kind)).toStdString()) return true;
     return false;
 }
 
@@ -446,9 +442,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     static char* argv[] = {name, nullptr};
     // The application and the screens live until the process ends: the toolkit cannot be torn down at exit.
     new QApplication(argc, argv);
-    // The reading an input picks on the selector is remembered in settings of the run's own, never the user's.
-    static QTemporaryDir settings;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    // The reading an input picks on the selector is remembered in settings of the run's own.
+    px::Scenario::keepSettingsApart();
     QApplication::setQuitOnLastWindowClosed(false);
     ui = new px::Scenario;  // installs the fault recorder in place of the message box
     px::startUp();

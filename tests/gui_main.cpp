@@ -4,8 +4,6 @@
 
 #include <QApplication>
 #include <QLocale>
-#include <QSettings>
-#include <QTemporaryDir>
 
 #include "catalogue.h"
 #include "controls.h"
@@ -34,11 +32,7 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("PELAGONIX"));
-    QApplication::setOrganizationName(QStringLiteral("PELAGONIX"));
-    // The tests' remembered choices live in a folder of their own, never the user's.
-    const QTemporaryDir settingsDir;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+    px::Scenario::keepSettingsApart();
     px::startUp();
     // Every test starts with no screen open and the full stop as separator; tests that need the cover show it.
     for (px::Screen* s : px::screens::open())

@@ -3,8 +3,6 @@
 #include <unistd.h>
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <cmath>
 #include <cstdio>
 #include <ctime>
@@ -45,12 +43,7 @@ double msSinceProcessStart() {
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("PELAGONIX"));
-    QApplication::setOrganizationName(QStringLiteral("PELAGONIX"));
-    // A run of the driver neither reads nor leaves the user's remembered choices (the reading among them): its
-    // settings live in a folder of its own for the run.
-    const QTemporaryDir settingsDir;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+    px::Scenario::keepSettingsApart();
 
     std::ifstream file;
     std::istream* in = &std::cin;
