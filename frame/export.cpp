@@ -639,9 +639,7 @@ public:
                 if (!ownCopy_ && key->matches(QKeySequence::Copy)) {
                     auto* edit = qobject_cast<QLineEdit*>(watched);
                     if (edit != nullptr && edit->hasSelectedText()) break;
-                    const QString text = inputsOf(screen_, true).join(QLatin1Char('\n'));
-                    if (text.isEmpty()) break;
-                    QApplication::clipboard()->setText(text);
+                    if (!copyResults()) break;
                     return true;
                 }
                 break;
@@ -668,9 +666,12 @@ private:
     void saveData() {
         exportWithDialog(screen_, QCoreApplication::translate("Export", "Esporta dati"), {Format::Csv});
     }
-    void copyResults() {
+    // Copies the inputs and results, one "caption value" a line; false when the screen has none.
+    bool copyResults() {
         const QString text = inputsOf(screen_, true).join(QLatin1Char('\n'));
-        if (!text.isEmpty()) QApplication::clipboard()->setText(text);
+        if (text.isEmpty()) return false;
+        QApplication::clipboard()->setText(text);
+        return true;
     }
 
     void menu(const QPoint& global) {

@@ -199,8 +199,12 @@ Screen::~Screen() {
     // under keys of each palette: pictures of a closed window that no window will ask for again.  They go with
     // the window (the open ones draw theirs afresh, in microseconds, at their next paint), and what the window
     // held is freed once its destruction is over: the kept memory is held to its ceiling then.
-    if (QCoreApplication::instance() == nullptr) return;
+    // Screens closed together (every open one, at a test's end) share one clean-up.
+    static bool pending = false;
+    if (QCoreApplication::instance() == nullptr || pending) return;
+    pending = true;
     QTimer::singleShot(0, [] {
+        pending = false;
         QPixmapCache::clear();
         memory::settle();
     });
