@@ -105,7 +105,7 @@ void CurveFamily::compute(int p) {
     const bool bearing = p == Form12::AnalFad || p == Form12::AnalF1F2ad;
     std::vector<double>& values = table
                                       .series((f.comparing() ? Form12::tr("rosso: ") : Form12::tr("blu: ")) +
-                                                  Form12::translated(Form12::processNames()).value(p - 1),
+                                                  Form12::translated(Form12::processNames().value(p - 1)),
                                               {bearing ? Form12::tr("angolo_frazione_fondo_scala")
                                                        : Form12::tr("ritardo_frazione_fondo_scala"),
                                                QStringLiteral("C")})
@@ -281,9 +281,9 @@ bool SimulationFamily::cycle() {
     const QColor blue(0, 0, 255);
     // The correlogram of the last cycle, for export: the value of each channel's mark.
     results::Table& table = results::of(f);
-    const QString name = Form12::tr("correlogramma");
-    std::erase_if(table.all, [&name](const results::Series& s) { return s.name == name; });
-    results::Series& marks = table.series(name, {Form12::tr("canale"), QStringLiteral("Pk")});
+    // The clear above emptied the table: the series is this cycle's alone.
+    results::Series& marks =
+        table.series(Form12::tr("correlogramma"), {Form12::tr("canale"), QStringLiteral("Pk")});
     marks.readable = false;
     for (int k = kFirstMark; k <= kLastMark; ++k) {
         const MarkCentre c = markCentre(sim, k);

@@ -178,8 +178,7 @@ void Form12::setUpGuidance() {
     Shape2->setGeometry(shape);
     Shape2->setMask(QRegion(Shape2->rect()) - QRegion(Picture1->geometry().translated(-shape.topLeft())));
 
-    describeFields();
-    afterHandler();
+    afterHandler();  // the fields' descriptions and the report's view, as after every handler
 }
 
 // ---- The hint --------------------------------------------------------------------------------------------------

@@ -5,14 +5,9 @@
 #include <algorithm>
 
 #include "controls.h"
-#include "numbers.h"
 #include "surface.h"
 
 namespace px {
-
-QString reportNumber(double value) { return QString::fromStdString(lines::number(value)); }
-QString reportNumber(float value) { return QString::fromStdString(lines::number(value)); }
-QString reportNumber(int value) { return QString::fromStdString(lines::number(value)); }
 
 void ReportPrinter::follow() {
     if (generation_ != surface_.generation()) {
@@ -21,29 +16,16 @@ void ReportPrinter::follow() {
     }
 }
 
-void ReportPrinter::line(std::initializer_list<ReportItem> items) { line(std::vector<ReportItem>(items)); }
-
 void ReportPrinter::line(const lines::Line& items) {
-    std::vector<ReportItem> shown;
-    shown.reserve(items.size());
-    // A text the computations mark in the "Correlation" context is shown in the reading of the day; a number, or
-    // any text without a translation, as it stands.
-    for (const lines::Item& item : items)
-        shown.push_back(item.kind == lines::Item::Tab
-                            ? tab(item.column)
-                            : txt(QCoreApplication::translate("Correlation", item.text.c_str())));
-    line(shown);
-}
-
-void ReportPrinter::line(const std::vector<ReportItem>& items) {
     follow();
     QString plain;
-    for (const ReportItem& item : items) {
-        if (item.kind == ReportItem::Tab) {
+    for (const lines::Item& item : items) {
+        if (item.kind == lines::Item::Tab) {
             tabTo(item.column, plain);
         } else {
-            surface_.PrintInline(item.text);
-            plain += item.text;
+            const QString text = QCoreApplication::translate("Correlation", item.text.c_str());
+            surface_.PrintInline(text);
+            plain += text;
         }
     }
     surface_.Print();

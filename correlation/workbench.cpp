@@ -211,11 +211,13 @@ const QStringList& Form12::algorithmNames() {
     return names;
 }
 
+QString Form12::translated(const QString& entry) { return tr(entry.toUtf8().constData()); }
+
 QStringList Form12::translated(const QStringList& entries) {
     QStringList shown;
     shown.reserve(entries.size());
     for (const QString& entry : entries)
-        shown << tr(entry.toUtf8().constData());
+        shown << translated(entry);
     return shown;
 }
 

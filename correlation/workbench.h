@@ -45,6 +45,7 @@ public:
     // The entries of the two lists as the layout writes them, in order; the window shows them translated.
     static const QStringList& processNames();
     static const QStringList& algorithmNames();
+    static QString translated(const QString& entry);
     static QStringList translated(const QStringList& entries);
 
     Form12();
