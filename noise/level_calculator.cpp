@@ -7,7 +7,6 @@ SpectrumCalculator::SpectrumCalculator(const QString& name, const QString& capti
     : Screen(name, caption), graph_(graph), model_(model) {}
 
 ChoiceBox* SpectrumCalculator::cases(const QString& name, const QStringList& items, Rect place, FontSpec font) {
-    items_ = items;
     return choice(name, items.value(0), items, place, font);
 }
 
@@ -17,7 +16,8 @@ void SpectrumCalculator::connectButtons() {
 }
 
 std::optional<std::size_t> SpectrumCalculator::chosen() const {
-    const qsizetype i = items_.indexOf(Combo1->text());
+    // The box takes no new entries, so its entries are the cases' items in the table's order.
+    const int i = Combo1->findText(Combo1->text());
     if (i < 0) return std::nullopt;
     return static_cast<std::size_t>(i);
 }

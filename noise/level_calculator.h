@@ -39,7 +39,6 @@ private:
 
     QString graph_;
     Model model_;
-    QStringList items_;
 };
 
 }  // namespace px::noise
