@@ -9,8 +9,6 @@ namespace curves {
 
 namespace {
 
-thread_local PointValues gHandedOn;
-
 // The sweep of the abscissa: the counter starts at 1e-7 and advances by U/10000 by repeated addition while it
 // does not pass U, downwards for a negative U.  U = 0 sweeps nothing.
 template <class Step>
@@ -33,8 +31,7 @@ void plot(const PointSink& sink, Num u, double U, Num C) {
     const Num x = Num(6440) * u / Num(U);
     const Num y = Num(2240) - Num(2240) * C;
     const float fx = CSng(x.value()), fy = CSng(y.value());
-    gHandedOn = {u.value() / U, C.value()};
-    sink(fx, fy);
+    sink(fx, fy, {u.value() / U, C.value()});
 }
 
 // A quantity that depends on the working values alone: computed where the procedure first computes it, at the
@@ -99,8 +96,6 @@ Num baseDelay(const WorkingValues& wv, Num a) {
 }
 
 }  // namespace
-
-const PointValues& handedOn() { return gHandedOn; }
 
 double arcsineLaw(double rho, double epsilon) { return arcsine(rho, epsilon).value(); }
 

@@ -14,8 +14,15 @@
 
 namespace px::curves {
 
-// Receives one point of a curve, in twips.
-using PointSink = std::function<void(float x, float y)>;
+// The model's values of a point: the abscissa as a fraction of the full scale (u/U) and the coefficient C, for a
+// sink that keeps them along with the twips.
+struct PointValues {
+    double fraction = 0;
+    double C = 0;
+};
+
+// Receives one point of a curve: its place in twips and the model's values it was drawn from.
+using PointSink = std::function<void(float x, float y, const PointValues& values)>;
 
 // The longest sweep a curve takes: ten times the ordinary 10 000 steps.  Only a negative full scale much smaller
 // than the counter's first value, 1e-7, asks for more; such a sweep is refused with an overflow fault before its
@@ -43,14 +50,6 @@ void digNoisy(const WorkingValues& wv, TimeOfDay& clock, Uniform& random, const 
               WorkingChanges& out);
 // 8 "DIG. HC = f(F1,F2,tc)": the arcsine law with the quadrature (sine) carrier.
 void digQuadrature(const WorkingValues& wv, const PointSink& sink);
-
-// The model's values of the point being handed on to a sink: the abscissa as a fraction of the full scale (u/U)
-// and the coefficient C, for a sink that keeps them along with the twips.
-struct PointValues {
-    double fraction = 0;
-    double C = 0;
-};
-const PointValues& handedOn();
 
 // The one-bit correlator's coefficient for an analogue ρ: (2/3.14)·arctan(ρ / (√(1 + ρ·(−ρ)) + epsilon)).
 double arcsineLaw(double rho, double epsilon);

@@ -111,9 +111,8 @@ void CurveFamily::compute(int p) {
                                                QStringLiteral("C")})
                                       .cells;
     // Each point is drawn the moment it is computed: a fault later in the sweep leaves it on the window.
-    const curves::PointSink draw = [this, &ink, &values](float x, float y) {
+    const curves::PointSink draw = [this, &ink, &values](float x, float y, const curves::PointValues& v) {
         f.surface().Point(x, y, ink);
-        const curves::PointValues& v = curves::handedOn();
         values.push_back(v.fraction);
         values.push_back(v.C);
     };

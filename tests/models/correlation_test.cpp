@@ -108,7 +108,9 @@ Swept sweep(Curve p, const WorkingValues& wv) {
     Swept s;
     SteppingClock clock;
     px::LinearUniform random;
-    const px::curves::PointSink sink = [&s](float x, float y) { s.points.push_back({x, y}); };
+    const px::curves::PointSink sink = [&s](float x, float y, const px::curves::PointValues&) {
+        s.points.push_back({x, y});
+    };
     try {
         switch (p) {
             case P1:
@@ -287,7 +289,7 @@ TEST(CorrelationCurves, PointsBeforeAFaultReachTheSink) {
     wv.tc = t;
     std::vector<float> xs;
     try {
-        px::curves::analFtc(wv, [&](float x, float) { xs.push_back(x); });
+        px::curves::analFtc(wv, [&](float x, float, const px::curves::PointValues&) { xs.push_back(x); });
         FAIL() << "no fault";
     } catch (const px::Fault& f) {
         EXPECT_EQ(f.kind(), px::FaultKind::DivisionByZero);
@@ -304,7 +306,7 @@ TEST(CorrelationCurves, AngleCurveKeepsItsLastValueInSux) {
     long count = 0;
     WorkingChanges out;
     px::curves::analFad(
-        wv, [&](float, float y) { lastY = y, ++count; }, out);
+        wv, [&](float, float y, const px::curves::PointValues&) { lastY = y, ++count; }, out);
     EXPECT_EQ(wv.Sux, 0.0f);
     px::store(out, wv);
     EXPECT_EQ(count, 10000);
