@@ -13,8 +13,8 @@
 #include <span>
 
 #include "graph_frame.h"
-#include "noise_models.h"
 #include "level_sweep.h"
+#include "noise_models.h"
 #include "surface.h"
 
 namespace px {

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "level_sweep.h"
 #include "noise_models.h"
 #include "numbers.h"
-#include "level_sweep.h"
 
 namespace {
 
